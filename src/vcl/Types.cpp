@@ -1,4 +1,5 @@
 #include "vcl/Types.h"
+#include <QColor>
 #include <cmath>
 
 TColor ColorToRGB(TColor color)
@@ -13,6 +14,12 @@ TColor ColorToRGB(TColor color)
     default: // window text, button text and the rest of the dark system colours
         return clBlack;
     }
+}
+
+QColor ToQColor(TColor color)
+{
+    const TColor rgb = ColorToRGB(color);
+    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
 }
 
 int RoundHalfEven(double value)

@@ -8,6 +8,7 @@
 using String = QString;
 
 class TObject;
+class QColor;
 
 // Colours are 0x00BBGGRR; a value with the top bit set names a system colour.
 using TColor = std::uint32_t;
@@ -26,6 +27,7 @@ constexpr TColor clBtnText = 0x80000012;
 
 // Resolves system colours to their RGB value (0x00BBGGRR).
 TColor ColorToRGB(TColor color);
+QColor ToQColor(TColor color);
 
 // A box (Left, Top, Right, Bottom) covers columns Left..Right-1 and rows Top..Bottom-1.
 struct TRect

@@ -1,0 +1,21 @@
+#include "vcl/GraphicControl.h"
+#include <QImage>
+#include <QRect>
+
+TGraphicControl::TGraphicControl(TComponent* owner)
+    : TControl(owner)
+{
+}
+
+void TGraphicControl::PaintIn(QImage& buffer, const QRect& clip)
+{
+    const QRect area = QRect(Left(), Top(), Width(), Height()) & clip;
+    canvas_.Bind(&buffer, QPoint(Left(), Top()), area);
+    try {
+        Paint();
+    } catch (...) {
+        canvas_.Unbind();
+        throw;
+    }
+    canvas_.Unbind();
+}

@@ -1,0 +1,105 @@
+#pragma once
+// Windowed controls: each is backed by one QWidget, its view, which it owns.
+
+#include "vcl/Control.h"
+#include <QImage>
+#include <vector>
+
+class QWidget;
+class QPainter;
+class QMouseEvent;
+class TSurfaceView;
+
+class TWinControl : public TControl
+{
+    VCL_CLASS(TWinControl, TControl)
+public:
+    // Takes ownership of view.
+    TWinControl(TComponent* owner, QWidget* view);
+    ~TWinControl() override;
+
+    bool IsWindowed() const override { return true; }
+    QWidget* View() const { return view_; }
+    // Where child controls live; a form's client area rather than its frame.
+    virtual QWidget* ClientView() const { return view_; }
+    // The control whose view is widget or holds it, or null.
+    static TWinControl* FromView(const QWidget* widget);
+
+    // Child controls: the windowless ones first, then the windowed ones, each in their order.
+    int ControlCount() const { return static_cast<int>(graphics_.size() + windows_.size()); }
+    TControl* Controls(int index) const;
+    int IndexOfControl(const TControl* control) const;
+    // The topmost visible child at a client point: windowed children stand above windowless
+    // ones, and later children above earlier ones. Null when there is none.
+    TControl* ControlAtPos(TPoint point, bool allowDisabled) const;
+
+    bool Focused() const;
+    bool CanFocus() const;
+    // Makes this control the focused control of its form and activates the form.
+    virtual void SetFocus();
+    int TabOrder() const { return tabOrder_; }
+    void SetTabOrder(int value);
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool value);
+
+    void WndProc(TMessage& message) override;
+
+    // The pixels of the last paint pass of this control's client area.
+    const QImage& BackBuffer() const { return backBuffer_; }
+
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+
+    // Lays out the aligned children and moves the anchored ones to the client size.
+    void AlignControls();
+
+    // Sends a message to every visible, enabled control inside parent, depth first, until one
+    // sets a non-zero result; returns whether one did.
+    static bool Broadcast(TWinControl* parent, unsigned msg, std::intptr_t wParam);
+
+protected:
+    void SetParent(TWinControl* parent) override;
+    void BoundsChanged() override;
+    void VisibleChanged() override;
+    void EnabledChanged() override;
+    void FontChanged() override;
+    void ColorChanged() override;
+
+    // Own drawing of a surface into the back buffer before the windowless children; the
+    // default fills the client area with Color.
+    virtual void PaintWindow(QImage& buffer, const QRect& update);
+    // The client area changed size.
+    virtual void ClientResized();
+    // Runs ClientResized when the client size differs from the last one seen.
+    void CheckClientResized();
+    // Applies the control's font to its view; overridden by views that show text.
+    virtual void ApplyFont();
+    virtual void ApplyColor() { }
+    void SetView(QWidget* view);
+
+private:
+    friend class TControl;
+    friend class TSurfaceView;
+
+    void InsertControl(TControl* control);
+    void RemoveControl(TControl* control);
+    void ApplyTabOrder();
+
+    // Surface mechanics, called by the surface view.
+    void PaintSurface(QPainter& target, const QRect& update);
+    void SurfaceMousePress(QMouseEvent* event);
+    void SurfaceMouseRelease(QMouseEvent* event);
+    void SurfaceDoubleClick(QMouseEvent* event);
+    TControl* MouseTargetAt(TPoint point) const;
+    TPoint LocalPoint(const TControl* target, TPoint point) const;
+
+    QWidget* view_;
+    std::vector<TControl*> graphics_;
+    std::vector<TWinControl*> windows_;
+    QImage backBuffer_;
+    TControl* pressed_ = nullptr;
+    int tabOrder_ = -1;
+    bool tabStop_ = false;
+    bool aligning_ = false;
+    int lastClientWidth_ = 0, lastClientHeight_ = 0;
+};
