@@ -9,6 +9,8 @@ TCustomControl::TCustomControl(TComponent* owner)
 
 void TCustomControl::PaintWindow(QImage& buffer, const QRect& update)
 {
+    if (!Opaque())
+        TWinControl::PaintWindow(buffer, update); // the background in Color
     canvas_.Bind(&buffer, QPoint(), update);
     try {
         Paint();

@@ -246,6 +246,11 @@ void TWinControl::ColorChanged()
         Controls(i)->ParentColorChanged();
 }
 
+bool TWinControl::HandleAllocated() const
+{
+    return view_->testAttribute(Qt::WA_WState_Created);
+}
+
 bool TWinControl::Focused() const
 {
     const TCustomForm* form = GetParentForm();

@@ -46,6 +46,11 @@ public:
 
     // The pixels of the last paint pass of this control's client area.
     const QImage& BackBuffer() const { return backBuffer_; }
+    // The window system has made the control's window (its form has been shown).
+    bool HandleAllocated() const;
+    // An opaque control covers its whole area itself; others get their Color first.
+    bool Opaque() const { return opaque_; }
+    void SetOpaque(bool value) { opaque_ = value; }
 
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
@@ -101,5 +106,6 @@ private:
     int tabOrder_ = -1;
     bool tabStop_ = false;
     bool aligning_ = false;
+    bool opaque_ = false;
     int lastClientWidth_ = 0, lastClientHeight_ = 0;
 };

@@ -1,0 +1,169 @@
+#include "app/MainForm.h"
+#include "app/BoardPhoto.h"
+#include "setupctrls/BoardImage.h"
+#include "setupctrls/RadioPanel.h"
+#include "vcl/Application.h"
+#include "vcl/ComboBox.h"
+#include "vcl/Label.h"
+#include "vcl/Menu.h"
+#include "vcl/PaintBox.h"
+#include "vcl/SysUtils.h"
+#include <QBuffer>
+#include <QTimer>
+
+namespace {
+const char* const EnableText =
+    "This jumper allows you to configure the relay to be controlled by the watchdog circuit, "
+    "always de-energized, or always energized. It should be in the Watchdog-Controlled position "
+    "for normal use, but can also be used as an \"OK\" signal to an external device.";
+
+const char* const ConnectText[] = {
+    "These pins are used to connect the card to the system. Connection is described in detail in "
+    "the manual, but briefly:",
+    "",
+    "- Ensure the GND jumper is removed.",
+    "- Disconnect the reset button jumper cable from your motherboard and connect it as shown to "
+    "the card.",
+    "- Connect the provided jumper cable as shown to the card, then connect the other end to your "
+    "motherboard where the reset button jumper cable had been.",
+    "- It doesn't matter whether the jumpers are put on \"left-handed\" or \"right-handed\", as "
+    "long as they're horizontal.",
+    "",
+    "This configuration will work on most modern computers. If it doesn't work on yours, try one "
+    "of the other configurations in the manual.",
+};
+
+template<class T>
+T* Make(TComponent* owner, const char* name, TWinControl* parent)
+{
+    auto* component = new T(owner);
+    component->SetName(QString::fromLatin1(name));
+    if (parent)
+        component->SetParent(parent);
+    return component;
+}
+
+TMenuItem* MakeItem(TComponent* owner, const char* name, const char* caption, TMenuItem* under)
+{
+    auto* item = Make<TMenuItem>(owner, name, nullptr);
+    item->SetCaption(QString::fromLatin1(caption));
+    under->Add(item);
+    return item;
+}
+} // namespace
+
+TMainForm::TMainForm(TComponent* owner)
+    : TForm(owner)
+{
+    SetName(QStringLiteral("MainForm"));
+    SetBounds(181, 92, 826, 631);
+    SetCaption(QStringLiteral("Setup"));
+    SetColor(clWhite);
+    SetPosition(poScreenCenter);
+    SetWindowState(wsMaximized);
+    CreateBoardImage();
+    CreateEnablePanel();
+    CreateConnectPanel();
+    CreateMainMenu();
+    // Links between components, once all of them exist.
+    SetMenu(MainMenu1);
+    BoardImage1->SetMenu(MainMenu1);
+}
+
+void TMainForm::CreateBoardImage()
+{
+    BoardImage1 = Make<TBoardImage>(this, "BoardImage1", this);
+    BoardImage1->SetBounds(118, 122, 600, 409);
+    BoardImage1->SetAutoSize(false);
+    LoadBoardPicture(BoardImage1, BoardPhotoDefinitionBytes());
+    BoardImage1->SetStretch(true);
+}
+
+void TMainForm::LoadBoardPicture(TBoardImage* image, const QByteArray& definition)
+{
+    QByteArray bytes = definition;
+    QBuffer stream(&bytes);
+    stream.open(QIODevice::ReadOnly);
+    TPicture picture;
+    try {
+        picture.ReadData(stream);
+    } catch (const Exception& error) {
+        const String message = QStringLiteral("The card photograph cannot be shown: %1")
+                                   .arg(error.Message());
+        QTimer::singleShot(0, [message] { Application->ShowException(message); });
+        return;
+    }
+    image->SetPicture(picture);
+}
+
+void TMainForm::CreateEnablePanel()
+{
+    EnablePanel = Make<TRadioPanel>(this, "EnablePanel", this);
+    EnablePanel->SetBounds(277, 406, 260, 59);
+    EnablePanel->Lines().SetStrings({QString::fromLatin1(EnableText)});
+    EnablePanel->SetBevelOuter(bvNone);
+    EnablePanel->SetTabOrder(1);
+
+    Label13 = Make<TLabel>(this, "Label13", EnablePanel);
+    Label13->SetBounds(167, 22, 16, 13);
+    Label13->SetAlignment(taRightJustify);
+    Label13->SetCaption(QStringLiteral("ON"));
+
+    Label14 = Make<TLabel>(this, "Label14", EnablePanel);
+    Label14->SetBounds(232, 22, 15, 13);
+    Label14->SetCaption(QStringLiteral("EN"));
+
+    EnableBox = Make<TComboBox>(this, "EnableBox", EnablePanel);
+    EnableBox->SetBounds(15, 18, 130, 21);
+    EnableBox->SetStyle(csDropDownList);
+    EnableBox->SetItemHeight(13);
+    EnableBox->Items().SetStrings(
+        {QStringLiteral("Watchdog-Controlled"), QStringLiteral("Always De-Energized"),
+         QStringLiteral("Always Energized")});
+    EnableBox->SetTabOrder(0);
+}
+
+void TMainForm::CreateConnectPanel()
+{
+    ConnectPanel = Make<TRadioPanel>(this, "ConnectPanel", this);
+    ConnectPanel->SetBounds(408, 72, 385, 97);
+    QStringList lines;
+    for (const char* line : ConnectText)
+        lines.append(QString::fromLatin1(line));
+    ConnectPanel->Lines().SetStrings(lines);
+    ConnectPanel->SetBevelOuter(bvNone);
+    ConnectPanel->SetTabOrder(2);
+
+    Label1 = Make<TLabel>(this, "Label1", ConnectPanel);
+    Label1->SetAutoSize(false);
+    Label1->SetAlignment(taCenter);
+    Label1->SetBounds(296, 64, 49, 17);
+    Label1->SetCaption(QStringLiteral("GND"));
+
+    ConnectPaint = Make<TPaintBox>(this, "ConnectPaint", ConnectPanel);
+    ConnectPaint->SetBounds(0, 0, 289, 97);
+
+    ConfigBox = Make<TComboBox>(this, "ConfigBox", ConnectPanel);
+    ConfigBox->SetBounds(296, 16, 81, 21);
+    ConfigBox->SetItemHeight(13);
+    ConfigBox->Items().SetStrings({QStringLiteral("Reset"), QStringLiteral("Power OK")});
+    ConfigBox->SetVisible(false);
+    ConfigBox->SetTabOrder(0);
+}
+
+void TMainForm::CreateMainMenu()
+{
+    MainMenu1 = Make<TMainMenu>(this, "MainMenu1", nullptr);
+    TMenuItem* bar = MainMenu1->Items();
+    File1 = MakeItem(this, "File1", "&File", bar);
+    Exit2 = MakeItem(this, "Exit2", "&Exit", File1);
+    Exit2->OnClick = [this](TObject* sender) { Exit2Click(sender); };
+    Help1 = MakeItem(this, "Help1", "&Help", bar);
+    Howtousethisprogram1 = MakeItem(this, "Howtousethisprogram1", "H&ow to use this program", Help1);
+    TechnicalSupport1 = MakeItem(this, "TechnicalSupport1", "&Technical Support", Help1);
+}
+
+void TMainForm::Exit2Click(TObject*)
+{
+    Close();
+}
