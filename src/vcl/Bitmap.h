@@ -1,0 +1,33 @@
+#pragma once
+// An off-screen 32-bit image with its own canvas.
+
+#include "vcl/Canvas.h"
+#include "vcl/Graphic.h"
+#include <QImage>
+
+// An off-screen 32-bit image (bytes blue, green, red and a fourth byte per pixel).
+class TBitmap : public TGraphic
+{
+    VCL_CLASS(TBitmap, TGraphic)
+public:
+    TBitmap();
+    int Width() const override { return image_.width(); }
+    int Height() const override { return image_.height(); }
+    // A new black image of that size; nothing of the old one is kept.
+    void SetSize(int width, int height);
+    TCanvas& Canvas() { return canvas_; }
+    // The first byte of row; raises EInvalidGraphic for a row outside the image.
+    std::uint8_t* ScanLine(int row);
+    const QImage& Image() const { return image_; }
+
+    void Draw(TCanvas& canvas, const TRect& rect) override;
+    // A 32-bit little-endian byte count, then a bitmap file of that many bytes.
+    void ReadData(QIODevice& stream) override;
+    std::unique_ptr<TGraphic> Clone() const override;
+
+private:
+    void SetImage(QImage image);
+
+    QImage image_;
+    TCanvas canvas_;
+};
