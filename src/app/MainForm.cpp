@@ -34,18 +34,24 @@ const char* const ConnectText[] = {
 };
 
 template<class T>
-T* Make(TComponent* owner, const char* name, TWinControl* parent)
+T* Make(TComponent* owner, const char* name)
 {
     auto* component = new T(owner);
     component->SetName(QString::fromLatin1(name));
-    if (parent)
-        component->SetParent(parent);
     return component;
+}
+
+template<class T>
+T* Make(TComponent* owner, const char* name, TWinControl* parent)
+{
+    T* control = Make<T>(owner, name);
+    control->SetParent(parent);
+    return control;
 }
 
 TMenuItem* MakeItem(TComponent* owner, const char* name, const char* caption, TMenuItem* under)
 {
-    auto* item = Make<TMenuItem>(owner, name, nullptr);
+    auto* item = Make<TMenuItem>(owner, name);
     item->SetCaption(QString::fromLatin1(caption));
     under->Add(item);
     return item;
@@ -153,7 +159,7 @@ void TMainForm::CreateConnectPanel()
 
 void TMainForm::CreateMainMenu()
 {
-    MainMenu1 = Make<TMainMenu>(this, "MainMenu1", nullptr);
+    MainMenu1 = Make<TMainMenu>(this, "MainMenu1");
     TMenuItem* bar = MainMenu1->Items();
     File1 = MakeItem(this, "File1", "&File", bar);
     Exit2 = MakeItem(this, "Exit2", "&Exit", File1);

@@ -15,11 +15,6 @@ constexpr double kArcStepPixels = 2.0; // chord length of the polyline that appr
 constexpr int kMinArcSteps = 8;
 constexpr int kMaxArcSteps = 4096;
 
-QColor ToQColor(TColor color)
-{
-    const TColor rgb = ColorToRGB(color);
-    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
-}
 
 Qt::PenStyle ToQtPenStyle(TPenStyle style)
 {

@@ -100,7 +100,8 @@ void TScreen::ActivateForm(TCustomForm* form)
         BringFormToFront(form);
         requested_ = form;
         requestAge_.start();
-        form->View()->raise();
+        if (!Platform::IsOffscreen()) // which stacks nothing and says so
+            form->View()->raise();
         form->View()->activateWindow();
     }
     if (form == activeForm_)

@@ -62,8 +62,9 @@ public:
     // sets a non-zero result; returns whether one did.
     static bool Broadcast(TWinControl* parent, unsigned msg, std::intptr_t wParam);
 
-protected:
     void SetParent(TWinControl* parent) override;
+
+protected:
     void BoundsChanged() override;
     void VisibleChanged() override;
     void EnabledChanged() override;

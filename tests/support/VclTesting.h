@@ -5,7 +5,14 @@
 #include "vcl/Types.h"
 #include <QImage>
 #include <deque>
+#include <ostream>
 #include <vector>
+
+// Lets GoogleTest print Qt strings in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 class TControl;
 class TWinControl;

@@ -1,3 +1,4 @@
+#include "support/VclTesting.h"
 #include "vcl/Component.h"
 #include "vcl/SysUtils.h"
 #include <gtest/gtest.h>
@@ -28,7 +29,7 @@ public:
 };
 } // namespace
 
-TEST(Component, OwnerFreesWhatItOwnsLastCreatedFirst)
+TEST(Component, OwnerFreesWhatItOwnsLastCreatedFirstEachWithWhatItOwns)
 {
     std::vector<String> log;
     auto* owner = new Tracked(nullptr, log, "Owner");
@@ -36,7 +37,8 @@ TEST(Component, OwnerFreesWhatItOwnsLastCreatedFirst)
     auto* b = new Tracked(owner, log, "B");
     new Tracked(b, log, "C");
     TComponent::Free(owner);
-    EXPECT_EQ(log, (std::vector<String>{"C", "B", "A", "Owner"}));
+    // Each destructor's own work runs before the components it owns go.
+    EXPECT_EQ(log, (std::vector<String>{"Owner", "B", "C", "A"}));
 }
 
 TEST(Component, FreedComponentLeavesItsOwner)

@@ -8,6 +8,8 @@
 #include "vcl/Screen.h"
 #include "vcl/SysUtils.h"
 #include <QAction>
+#include <QMenuBar>
+#include <QAbstractButton>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -138,6 +140,8 @@ TEST(Pointer, TrackingSendsOneLeaveThenOneEnterAcrossOverlappingWindows)
 {
     Log log;
     LoggingForm below(log, "Below"), above(log, "Above");
+    below.SetPosition(poDesigned);
+    above.SetPosition(poDesigned);
     below.SetBounds(100, 100, 300, 200);
     above.SetBounds(250, 150, 300, 200);
     above.SetFormStyle(fsStayOnTop);
@@ -182,8 +186,7 @@ TEST(Menu, ItemsShowInTheBarInOrderAndCheckMarksFollowTheItem)
     settings->Add(entry);
 
     QStringList bar;
-    for (QAction* action : form.View()->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly)
-                               ->actions())
+    for (QAction* action : form.View()->findChild<QMenuBar*>()->actions())
         bar << action->text();
     EXPECT_EQ(bar, (QStringList{"&File", "&Settings", "&Help"}));
 

@@ -5,6 +5,7 @@
 #include "vcl/Label.h"
 #include "vcl/PaintBox.h"
 #include <QMouseEvent>
+#include <QWidget>
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 #include <memory>
@@ -131,6 +132,10 @@ struct AnchorRow
     TAnchors anchors;
     TRect after; // child bounds once the parent went from 200 x 100 to 300 x 150
 };
+void PrintTo(const AnchorRow& row, std::ostream* out)
+{
+    *out << "anchors " << row.anchors;
+}
 } // namespace
 
 class Anchors : public FormFixture, public ::testing::WithParamInterface<AnchorRow>
