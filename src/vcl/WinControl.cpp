@@ -330,6 +330,7 @@ void TWinControl::PaintSurface(QPainter& target, const QRect& update)
     clip &= backBuffer_.rect();
     if (clip.isEmpty())
         return;
+    const QRect placeBefore = view_->geometry();
     Application->BeginPaint();
     Application->Guard([&] { PaintWindow(backBuffer_, clip); });
     for (TControl* child : std::vector<TControl*>(graphics_)) {
@@ -339,6 +340,10 @@ void TWinControl::PaintSurface(QPainter& target, const QRect& update)
     }
     Application->EndPaint();
     target.drawImage(clip.topLeft(), backBuffer_, clip);
+    // A control that moved itself while painting (the board image centres itself then) was
+    // only partly painted at its new place: paint it whole there.
+    if (view_->geometry() != placeBefore)
+        ClientView()->update();
 }
 
 TControl* TWinControl::MouseTargetAt(TPoint point) const
