@@ -1,0 +1,116 @@
+// The real program, started as a user starts it, on a private Xvfb screen of 1280 x 1024,
+// watched and driven through the X server as a person would.
+#include "support/XTesting.h"
+#include "vcl/JpegDecoder.h"
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using namespace XTesting;
+
+namespace {
+constexpr int ScreenWidth = 1280;
+constexpr int ScreenHeight = 1024;
+
+struct WindowGeometry
+{
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+WindowGeometry GeometryOf(const QString& window)
+{
+    WindowGeometry geometry;
+    for (const QString& line : Xdotool({"getwindowgeometry", "--shell", window}).split('\n')) {
+        const QStringList pair = line.split('=');
+        if (pair.size() != 2)
+            continue;
+        const int value = pair[1].toInt();
+        if (pair[0] == "X")
+            geometry.x = value;
+        else if (pair[0] == "Y")
+            geometry.y = value;
+        else if (pair[0] == "WIDTH")
+            geometry.width = value;
+        else if (pair[0] == "HEIGHT")
+            geometry.height = value;
+    }
+    return geometry;
+}
+
+bool Near(QRgb a, QRgb b, int tolerance)
+{
+    return std::abs(qRed(a) - qRed(b)) <= tolerance && std::abs(qGreen(a) - qGreen(b)) <= tolerance
+        && std::abs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+
+class Program : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        MoveMouse(ScreenWidth - 1, ScreenHeight - 1);
+        process.start(QStringLiteral(ZX_PROGRAM), {});
+        ASSERT_TRUE(process.waitForStarted());
+        mainWindow = Xdotool({"search", "--sync", "--onlyvisible", "--name", "^Setup$"}, 30000)
+                         .split('\n')
+                         .value(0);
+        ASSERT_FALSE(mainWindow.isEmpty());
+        Wait(500);
+    }
+    void TearDown() override
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished();
+        }
+    }
+    // The top of the client area: the first row below the menu bar that is the window's white.
+    int ClientTop(const QImage& screen) const
+    {
+        for (int y = 0; y < 60; ++y)
+            if (screen.pixel(ScreenWidth - 2, y) == qRgb(255, 255, 255))
+                return y;
+        return -1;
+    }
+    int ExitCode()
+    {
+        EXPECT_TRUE(process.waitForFinished(10000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        return process.exitCode();
+    }
+
+    QProcess process;
+    QString mainWindow;
+};
+} // namespace
+
+TEST_F(Program, StartsMaximisedWithThePhotographCentredAndExitsThroughTheFileMenu)
+{
+    const WindowGeometry geometry = GeometryOf(mainWindow);
+    EXPECT_EQ(geometry.x, 0);
+    EXPECT_EQ(geometry.y, 0);
+    EXPECT_EQ(geometry.width, ScreenWidth);
+    EXPECT_EQ(geometry.height, ScreenHeight);
+
+    // Centred on the window's outer size: without a window manager that is the whole screen,
+    // so the photograph stands at ((1280 - 600) div 2, (1024 - 409) div 2) of the client area.
+    QFile file(QStringLiteral(ZX_PHOTO));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QImage photo = DecodeJpeg(file.readAll());
+    const QImage screen = GrabScreen();
+    const int clientTop = ClientTop(screen);
+    ASSERT_GT(clientTop, 0);
+    const int left = (ScreenWidth - 600) / 2;
+    const int top = clientTop + (ScreenHeight - 409) / 2;
+    int matching = 0, compared = 0;
+    for (int y = 30; y < 230; y += 10) // left of the photo: no marker, no window over it
+        for (int x = 5; x < 50; x += 5, ++compared)
+            matching += Near(screen.pixel(left + x, top + y), photo.pixel(x, y), 8);
+    EXPECT_EQ(matching, compared) << "the photograph is not where the centring rule puts it";
+    EXPECT_EQ(screen.pixel(left - 1, top + 100), qRgb(255, 255, 255));
+
+    Click(20, clientTop / 2); // File
+    Wait(300);
+    Xdotool({"key", "e"}); // Exit
+    EXPECT_EQ(ExitCode(), 0);
+}

@@ -1,0 +1,87 @@
+// The layer's pointer tracking and activation on a real X server without a window manager.
+#include "support/VclTesting.h"
+#include "support/XTesting.h"
+#include "vcl/Application.h"
+#include "vcl/Form.h"
+#include "vcl/GraphicControl.h"
+#include "vcl/Screen.h"
+#include <gtest/gtest.h>
+
+using XTesting::MoveMouse;
+using XTesting::Wait;
+using XTesting::WaitFor;
+
+namespace {
+using Log = std::vector<String>;
+
+class LoggingForm : public TForm
+{
+    VCL_CLASS(LoggingForm, TForm)
+public:
+    LoggingForm(Log& log, const char* name, TRect bounds) : TForm(nullptr), log_(log)
+    {
+        SetName(QString::fromLatin1(name));
+        SetCaption(Name());
+        SetPosition(poDesigned);
+        SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+    }
+    void WndProc(TMessage& message) override
+    {
+        if (message.Msg == WM_ACTIVATE)
+            log_.push_back(Name() + (message.WParam == WA_INACTIVE ? " inactive" : " active"));
+        if (message.Msg == CM_MOUSEENTER || message.Msg == CM_MOUSELEAVE)
+            log_.push_back(Name() + (message.Msg == CM_MOUSEENTER ? " enter" : " leave"));
+        TForm::WndProc(message);
+    }
+
+private:
+    Log& log_;
+};
+
+struct TwoWindows : ::testing::Test
+{
+    Log log;
+    LoggingForm below{log, "Below", Bounds(100, 100, 300, 200)};
+    LoggingForm above{log, "Above", Bounds(250, 150, 300, 200)};
+    TwoWindows()
+    {
+        MoveMouse(5, 5);
+        below.Show();
+        above.Show();
+        Wait(200);
+        log.clear();
+    }
+};
+} // namespace
+
+TEST_F(TwoWindows, PointerMovesGiveOneLeaveThenOneEnterWhileIdle)
+{
+    MoveMouse(150, 250); // only the lower window
+    ASSERT_TRUE(WaitFor([&] { return log.size() >= 1; }));
+    MoveMouse(300, 200); // where the upper window covers the lower
+    ASSERT_TRUE(WaitFor([&] { return log.size() >= 3; }));
+    MoveMouse(700, 700); // no window of ours
+    ASSERT_TRUE(WaitFor([&] { return log.size() >= 4; }));
+    Wait(100);
+    EXPECT_EQ(log, (Log{"Below enter", "Below leave", "Above enter", "Above leave"}));
+    EXPECT_EQ(Application->MouseControl(), nullptr);
+}
+
+TEST_F(TwoWindows, ShowingActivatesAndAClickActivatesTheWindowClickedInto)
+{
+    EXPECT_EQ(Screen->ActiveForm(), &above);
+    XTesting::Click(150, 250);
+    ASSERT_TRUE(WaitFor([&] { return Screen->ActiveForm() == &below; }));
+    Wait(300); // late reports from the X server must not flip it back
+    EXPECT_EQ(Screen->ActiveForm(), &below);
+    const Log activation = [&] {
+        Log only;
+        for (const String& line : log)
+            if (line.endsWith(QLatin1String("active")))
+                only.push_back(line);
+        return only;
+    }();
+    EXPECT_EQ(activation, (Log{"Above inactive", "Below active"}));
+    above.Hide();
+    below.Hide();
+}
