@@ -1,5 +1,6 @@
 #include "app/MainForm.h"
 #include "app/BoardPhoto.h"
+#include "setupctrls/BoardHighlight.h"
 #include "setupctrls/BoardImage.h"
 #include "setupctrls/RadioPanel.h"
 #include "vcl/Application.h"
@@ -73,7 +74,10 @@ TMainForm::TMainForm(TComponent* owner)
     CreateMainMenu();
     // Links between components, once all of them exist.
     SetMenu(MainMenu1);
+    BoardImage1->SetFirst(ConnectHighlight);
     BoardImage1->SetMenu(MainMenu1);
+    ConnectHighlight->SetRadioPanel(ConnectPanel);
+    EnableHighlight->SetRadioPanel(EnablePanel);
 }
 
 void TMainForm::CreateBoardImage()
@@ -83,6 +87,14 @@ void TMainForm::CreateBoardImage()
     BoardImage1->SetAutoSize(false);
     LoadBoardPicture(BoardImage1, BoardPhotoDefinitionBytes());
     BoardImage1->SetStretch(true);
+
+    ConnectHighlight = Make<TBoardHighlight>(this, "ConnectHighlight", BoardImage1);
+    ConnectHighlight->SetBounds(59, 0, 68, 23);
+    ConnectHighlight->SetTitle(QStringLiteral("&Connecting The Watchdog"));
+
+    EnableHighlight = Make<TBoardHighlight>(this, "EnableHighlight", BoardImage1);
+    EnableHighlight->SetBounds(106, 249, 51, 21);
+    EnableHighlight->SetTitle(QStringLiteral("Relay &Enabling"));
 }
 
 void TMainForm::LoadBoardPicture(TBoardImage* image, const QByteArray& definition)

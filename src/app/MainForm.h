@@ -5,6 +5,7 @@
 #include "vcl/Form.h"
 
 class QByteArray;
+class TBoardHighlight;
 class TBoardImage;
 class TComboBox;
 class TLabel;
@@ -20,6 +21,8 @@ public:
     explicit TMainForm(TComponent* owner);
 
     TBoardImage* BoardImage1;
+    TBoardHighlight* ConnectHighlight;
+    TBoardHighlight* EnableHighlight;
     TRadioPanel* EnablePanel;
     TLabel* Label13;
     TLabel* Label14;

@@ -1,4 +1,5 @@
 #include "setupctrls/BoardImage.h"
+#include "setupctrls/BoardHighlight.h"
 #include "vcl/Form.h"
 
 TBoardImage::TBoardImage(TComponent* owner)
@@ -160,8 +161,12 @@ void TBoardImage::WndProc(TMessage& message)
     TCustomPanel::WndProc(message);
 }
 
-void TBoardImage::StartTour(TMessage&)
+void TBoardImage::StartTour(TMessage& message)
 {
+    // As if the pointer entered the first marker, clicked it and left it again.
     if (!first_)
         return;
+    first_->MouseEnter(message);
+    first_->Click();
+    first_->MouseLeave(message);
 }

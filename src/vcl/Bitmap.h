@@ -19,6 +19,8 @@ public:
     // The first byte of row; raises EInvalidGraphic for a row outside the image.
     std::uint8_t* ScanLine(int row);
     const QImage& Image() const { return image_; }
+    // The pixels, to change in place; the size changes only through SetSize.
+    QImage& Image() { return image_; }
 
     void Draw(TCanvas& canvas, const TRect& rect) override;
     // A 32-bit little-endian byte count, then a bitmap file of that many bytes.

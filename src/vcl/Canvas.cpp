@@ -208,7 +208,6 @@ void TCanvas::TextOut(int x, int y, const String& text)
     if (!CanDraw())
         return;
     QFont font = font_.ToQFont();
-    font.setStyleStrategy(QFont::NoAntialias);
     const QFontMetrics metrics(font);
     QPainter painter(image_);
     Prepare(painter);

@@ -182,7 +182,8 @@ TEST(BoardImageRepaint, EqualValuesAskForNoPaintAndNewOnesDo)
     board->SetAutoSize(false);
     board->SetBounds(0, 0, 100, 100);
     form.Show();
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(); // the first paint centres the panel,
+    QCoreApplication::processEvents(); // which paints it again at its new place
     const int before = board->paints;
     board->SetStretch(false);
     board->SetCenter(false);
