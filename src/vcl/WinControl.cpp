@@ -108,8 +108,9 @@ void TWinControl::RemoveControl(TControl* control)
 {
     if (control->parent_ != this)
         return;
+    // The control may be half destroyed already: compare it only as the TControl it still is.
     Erase(graphics_, control);
-    Erase(windows_, static_cast<TWinControl*>(control));
+    std::erase_if(windows_, [control](const TControl* child) { return child == control; });
     if (pressed_ == control)
         pressed_ = nullptr;
     control->parent_ = nullptr;
