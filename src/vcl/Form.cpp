@@ -153,10 +153,13 @@ void TCustomForm::SetMenu(TMainMenu* menu)
 void TCustomForm::BoundsChanged()
 {
     if (!syncingFromView_) {
+        // Qt reports the move before the resize is done; those reports are our own doing.
         const QMargins frame = FrameMargins(View());
+        syncingFromView_ = true;
         View()->move(Left(), Top());
         View()->resize(std::max(1, Width() - frame.left() - frame.right()),
                        std::max(1, Height() - frame.top() - frame.bottom()));
+        syncingFromView_ = false;
         FormView()->Layout();
     }
     TWinControl::BoundsChanged();
@@ -164,7 +167,7 @@ void TCustomForm::BoundsChanged()
 
 void TCustomForm::ViewGeometryChanged()
 {
-    if (Destroying())
+    if (Destroying() || syncingFromView_)
         return;
     const QRect frame = View()->frameGeometry();
     syncingFromView_ = true;
