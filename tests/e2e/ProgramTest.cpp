@@ -72,6 +72,12 @@ protected:
                 return y;
         return -1;
     }
+    // Where a spot of the photograph is on the screen, once the window is up.
+    QPoint OnPhotograph(int x, int y)
+    {
+        const int clientTop = ClientTop(GrabScreen());
+        return {(ScreenWidth - 600) / 2 + x, clientTop + (ScreenHeight - 409) / 2 + y};
+    }
     int ExitCode()
     {
         EXPECT_TRUE(process.waitForFinished(10000));
@@ -113,4 +119,24 @@ TEST_F(Program, StartsMaximisedWithThePhotographCentredAndExitsThroughTheFileMen
     Wait(300);
     Xdotool({"key", "e"}); // Exit
     EXPECT_EQ(ExitCode(), 0);
+}
+
+TEST_F(Program, HoveringEachMarkerShowsItsPopupAndLeavingItClosesIt)
+{
+    struct Marker
+    {
+        const char* popup;
+        QPoint centre; // on the photograph
+    };
+    const Marker markers[] = {{"Connecting The Watchdog", {59 + 34, 11}},
+                              {"Relay Enabling", {106 + 25, 249 + 10}}};
+    for (const Marker& marker : markers) {
+        SCOPED_TRACE(marker.popup);
+        const QPoint spot = OnPhotograph(marker.centre.x(), marker.centre.y());
+        MoveMouse(spot.x(), spot.y());
+        EXPECT_TRUE(WaitFor([&] { return WindowShown(marker.popup); }));
+        const QPoint bare = OnPhotograph(560, 200); // the bracket: no marker, no popup there
+        MoveMouse(bare.x(), bare.y());
+        EXPECT_TRUE(WaitFor([&] { return !WindowShown(marker.popup); }));
+    }
 }

@@ -1,7 +1,9 @@
 #include "support/XTesting.h"
 #include <QGuiApplication>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QCursor>
 #include <QEventLoop>
 #include <QPixmap>
 #include <QTimer>
@@ -20,8 +22,20 @@ QString Xdotool(const QStringList& arguments, int timeoutMs)
     return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
 }
 
+bool WindowShown(const QString& title)
+{
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--name",
+                                               "^" + QRegularExpression::escape(title) + "$"});
+    process.waitForFinished(10000);
+    return process.exitCode() == 0 && !process.readAllStandardOutput().trimmed().isEmpty();
+}
+
 void MoveMouse(int x, int y)
 {
+    // xdotool's --sync waits for the pointer to move, which never comes when it is there.
+    if (QCursor::pos() == QPoint(x, y))
+        return;
     Xdotool({"mousemove", "--sync", QString::number(x), QString::number(y)});
 }
 

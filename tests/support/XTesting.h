@@ -11,6 +11,8 @@ namespace XTesting {
 // Runs xdotool with arguments; returns its standard output (trimmed). Fails the test when
 // xdotool fails.
 QString Xdotool(const QStringList& arguments, int timeoutMs = 10000);
+// True while a visible window of that exact title exists.
+bool WindowShown(const QString& title);
 // Moves the real pointer there; Click then presses and releases the left button.
 void MoveMouse(int x, int y);
 void Click(int x, int y);
