@@ -73,6 +73,10 @@ std::vector<TCustomForm*> TScreen::FormsInStackingOrder() const
 
 TControl* TScreen::ControlAtScreen(TPoint point) const
 {
+    // An open drop-down menu or list is a window of its own above every form.
+    if (const QWidget* popup = QApplication::activePopupWidget();
+        popup && popup->frameGeometry().contains(point.X, point.Y))
+        return nullptr;
     for (TCustomForm* form : FormsInStackingOrder()) {
         if (!form->BoundsRect().Contains(point.X, point.Y))
             continue;
@@ -94,7 +98,7 @@ TControl* TScreen::ControlAtScreen(TPoint point) const
 
 void TScreen::ActivateForm(TCustomForm* form)
 {
-    if (form && !form->Visible())
+    if (form && (!form->Visible() || form->Destroying()))
         return;
     if (form) {
         BringFormToFront(form);
@@ -108,7 +112,7 @@ void TScreen::ActivateForm(TCustomForm* form)
         return;
     TCustomForm* old = activeForm_;
     activeForm_ = form;
-    if (old) {
+    if (old && !old->Destroying()) {
         Application->Guard([&] { old->Perform(WM_ACTIVATE, WA_INACTIVE); });
         Application->Guard([&] { old->Perform(CM_DEACTIVATE); });
     }
