@@ -29,6 +29,11 @@ public:
     bool InPopup() const { return inPopup_; }
     void SetInPopup() { inPopup_ = true; }
 
+    // The radio-group rule: jumper ends closed and every other two-pin jumper directly on the
+    // panel open (jumper need not be one of them). Fires OnRadioChange, with jumper as sender,
+    // when that changed any of them.
+    void SelectJumper(TTwoJumper* jumper);
+
     // Fired with the selected jumper as sender when the radio-group rule changed a jumper.
     TNotifyEvent OnRadioChange;
     // Adopted by the popup window as its own activation events.
