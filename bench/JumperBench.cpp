@@ -3,7 +3,6 @@
 #include "setupctrls/ThreeJumper.h"
 #include "setupctrls/TwoJumper.h"
 #include "vcl/Application.h"
-#include <QApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -44,16 +43,3 @@ void LeftCappedThreeJumper(benchmark::State& state)
 
 BENCHMARK(ClosedTwoJumper)->DenseRange(otUp, otRight)->ArgName("orientation");
 BENCHMARK(LeftCappedThreeJumper)->DenseRange(otUp, otRight)->ArgName("orientation");
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication qtApplication(argc, argv);
-    TApplication application;
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -3,6 +3,8 @@
 #include "setupctrls/BoardHighlight.h"
 #include "setupctrls/BoardImage.h"
 #include "setupctrls/RadioPanel.h"
+#include "setupctrls/ThreeJumper.h"
+#include "setupctrls/TwoJumper.h"
 #include "vcl/Application.h"
 #include "vcl/ComboBox.h"
 #include "vcl/Label.h"
@@ -11,6 +13,7 @@
 #include "vcl/SysUtils.h"
 #include <QBuffer>
 #include <QTimer>
+#include <cstdlib>
 
 namespace {
 const char* const EnableText =
@@ -121,6 +124,12 @@ void TMainForm::CreateEnablePanel()
     EnablePanel->Lines().SetStrings({QString::fromLatin1(EnableText)});
     EnablePanel->SetBevelOuter(bvNone);
     EnablePanel->SetTabOrder(1);
+    EnablePanel->OnEnter = [this](TObject* sender) { EnablePanelEnter(sender); };
+
+    EnableJumper = Make<TThreeJumper>(this, "EnableJumper", EnablePanel);
+    EnableJumper->SetBounds(186, 19, 43, 18);
+    EnableJumper->SetJumperState(jsRight);
+    EnableJumper->OnClick = [this](TObject* sender) { EnableJumperClick(sender); };
 
     Label13 = Make<TLabel>(this, "Label13", EnablePanel);
     Label13->SetBounds(167, 22, 16, 13);
@@ -139,6 +148,7 @@ void TMainForm::CreateEnablePanel()
         {QStringLiteral("Watchdog-Controlled"), QStringLiteral("Always De-Energized"),
          QStringLiteral("Always Energized")});
     EnableBox->SetTabOrder(0);
+    EnableBox->OnChange = [this](TObject* sender) { EnableBoxChange(sender); };
 }
 
 void TMainForm::CreateConnectPanel()
@@ -151,6 +161,11 @@ void TMainForm::CreateConnectPanel()
     ConnectPanel->Lines().SetStrings(lines);
     ConnectPanel->SetBevelOuter(bvNone);
     ConnectPanel->SetTabOrder(2);
+    ConnectPanel->OnEnter = [this](TObject* sender) { ConnectPanelEnter(sender); };
+
+    GNDJumper = Make<TTwoJumper>(this, "GNDJumper", ConnectPanel);
+    GNDJumper->SetBounds(304, 48, 33, 17);
+    GNDJumper->SetEnabled(false);
 
     Label1 = Make<TLabel>(this, "Label1", ConnectPanel);
     Label1->SetAutoSize(false);
@@ -160,6 +175,7 @@ void TMainForm::CreateConnectPanel()
 
     ConnectPaint = Make<TPaintBox>(this, "ConnectPaint", ConnectPanel);
     ConnectPaint->SetBounds(0, 0, 289, 97);
+    ConnectPaint->OnPaint = [this](TObject* sender) { ConnectPaintPaint(sender); };
 
     ConfigBox = Make<TComboBox>(this, "ConfigBox", ConnectPanel);
     ConfigBox->SetBounds(296, 16, 81, 21);
@@ -167,6 +183,7 @@ void TMainForm::CreateConnectPanel()
     ConfigBox->Items().SetStrings({QStringLiteral("Reset"), QStringLiteral("Power OK")});
     ConfigBox->SetVisible(false);
     ConfigBox->SetTabOrder(0);
+    ConfigBox->OnChange = [this](TObject* sender) { ConfigBoxChange(sender); };
 }
 
 void TMainForm::CreateMainMenu()
@@ -184,4 +201,80 @@ void TMainForm::CreateMainMenu()
 void TMainForm::Exit2Click(TObject*)
 {
     Close();
+}
+
+void TMainForm::EnableBoxChange(TObject*)
+{
+    // The list and the jumper hold the same choice; no selection changes nothing.
+    switch (EnableBox->ItemIndex()) {
+    case 0:
+        EnableJumper->SetJumperState(jsRight);
+        break;
+    case 1:
+        EnableJumper->SetJumperState(jsOpen);
+        break;
+    case 2:
+        EnableJumper->SetJumperState(jsLeft);
+        break;
+    default:
+        break;
+    }
+}
+
+void TMainForm::EnableJumperClick(TObject*)
+{
+    switch (EnableJumper->JumperState()) {
+    case jsOpen:
+        EnableBox->SetItemIndex(1);
+        break;
+    case jsLeft:
+        EnableBox->SetItemIndex(2);
+        break;
+    case jsRight:
+        EnableBox->SetItemIndex(0);
+        break;
+    }
+}
+
+void TMainForm::EnablePanelEnter(TObject*)
+{
+    EnableBox->SetItemIndex(0);
+}
+
+void TMainForm::ConfigBoxChange(TObject*)
+{
+    ConnectPaint->Repaint();
+}
+
+void TMainForm::ConnectPanelEnter(TObject*)
+{
+    TWinControl* window = ConnectPanel->Parent();
+    window->SetHeight(3 * window->Height() / 2);
+}
+
+void TMainForm::ConnectPaintPaint(TObject*)
+{
+    TCanvas& canvas = ConnectPaint->Canvas();
+    const int h = std::abs(Div(canvas.Font().Height(), 2));
+    GNDJumper->SetClosed(false); // the GND jumper is always shown removed
+
+    // The card's two two-pin connectors, upper and lower.
+    canvas.Brush().SetColor(0x000080);
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.Pen().SetColor(clBlack);
+    canvas.Rectangle(240, 32, 273, 48);
+    canvas.Rectangle(240, 49, 273, 65);
+
+    // The wires: the provided cable bends up and away, the reset button cable down and away.
+    canvas.Brush().SetStyle(bsClear);
+    canvas.Pen().SetColor(clWindowText);
+    canvas.Pen().SetWidth(4);
+    canvas.Arc(-248, 16, 248, 64, 240, 40, -1, 0);
+    canvas.Arc(-265, 8, 265, 72, 240, 40, -1, 0);
+    canvas.Arc(-248, 33, 248, 81, -1, 81, 240, 57);
+    canvas.Arc(-265, 25, 265, 89, -1, 81, 240, 57);
+    canvas.Pen().SetWidth(1);
+
+    canvas.TextOut(0, 32 - h, QStringLiteral("Provided cable, to motherboard"));
+    canvas.TextOut(0, 65 - h, QStringLiteral("Reset button cable"));
 }

@@ -13,6 +13,8 @@ class TMainMenu;
 class TMenuItem;
 class TPaintBox;
 class TRadioPanel;
+class TThreeJumper;
+class TTwoJumper;
 
 class TMainForm : public TForm
 {
@@ -24,10 +26,12 @@ public:
     TBoardHighlight* ConnectHighlight;
     TBoardHighlight* EnableHighlight;
     TRadioPanel* EnablePanel;
+    TThreeJumper* EnableJumper;
     TLabel* Label13;
     TLabel* Label14;
     TComboBox* EnableBox;
     TRadioPanel* ConnectPanel;
+    TTwoJumper* GNDJumper;
     TLabel* Label1;
     TPaintBox* ConnectPaint;
     TComboBox* ConfigBox;
@@ -39,6 +43,12 @@ public:
     TMenuItem* TechnicalSupport1;
 
     void Exit2Click(TObject* Sender);
+    void EnableBoxChange(TObject* Sender);
+    void EnableJumperClick(TObject* Sender);
+    void EnablePanelEnter(TObject* Sender);
+    void ConfigBoxChange(TObject* Sender);
+    void ConnectPaintPaint(TObject* Sender);
+    void ConnectPanelEnter(TObject* Sender);
 
     // Reads the board photograph as the window definition holds it. A picture that cannot be
     // read leaves the board image empty and is reported once the program runs.

@@ -135,8 +135,32 @@ TEST_F(Program, HoveringEachMarkerShowsItsPopupAndLeavingItClosesIt)
         const QPoint spot = OnPhotograph(marker.centre.x(), marker.centre.y());
         MoveMouse(spot.x(), spot.y());
         EXPECT_TRUE(WaitFor([&] { return WindowShown(marker.popup); }));
-        const QPoint bare = OnPhotograph(560, 200); // the bracket: no marker, no popup there
+        const QPoint bare = OnPhotograph(20, 380); // bottom left: no marker, no popup there
         MoveMouse(bare.x(), bare.y());
         EXPECT_TRUE(WaitFor([&] { return !WindowShown(marker.popup); }));
+    }
+}
+
+TEST_F(Program, ClickingTheRelayJumperMovesItsCapOnTheScreen)
+{
+    const QPoint marker = OnPhotograph(106 + 25, 249 + 10);
+    Click(marker.x(), marker.y()); // opens and pins the popup
+    ASSERT_TRUE(WaitFor([] { return WindowShown("Relay Enabling"); }));
+    const QString popup = Xdotool({"search", "--onlyvisible", "--name", "^Relay Enabling$"});
+    const WindowGeometry window = GeometryOf(popup.split('\n').value(0));
+    const QPoint jumper(window.x + 186, window.y + 19); // the jumper's place in its panel
+    const QRgb cap = qRgb(128, 0, 0);
+    auto capAt = [&](int x) { return Near(GrabScreen().pixel(jumper.x() + x, jumper.y() + 2), cap, 8); };
+    Wait(300);
+    EXPECT_TRUE(capAt(40) && !capAt(3)) << "on the middle and right pins at start";
+    struct Expect
+    {
+        bool left, right;
+    };
+    for (const Expect expect : {Expect{false, false}, Expect{true, false}, Expect{false, true}}) {
+        Wait(600); // apart enough not to make a double-click
+        Click(jumper.x() + 21, jumper.y() + 9);
+        EXPECT_TRUE(WaitFor([&] { return capAt(3) == expect.left && capAt(40) == expect.right; }))
+            << "cap left " << expect.left << " right " << expect.right;
     }
 }
