@@ -81,13 +81,17 @@ void TMemo::SetReadOnly(bool value)
     Editor()->setReadOnly(value);
 }
 
-void TMemo::SetScrollBars(TScrollStyle value)
+void ApplyScrollStyle(QAbstractScrollArea& view, TScrollStyle value)
 {
     const bool vertical = value == ssVertical || value == ssBoth;
     const bool horizontal = value == ssHorizontal || value == ssBoth;
-    Editor()->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    Editor()->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn
-                                                      : Qt::ScrollBarAlwaysOff);
+    view.setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    view.setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+}
+
+void TMemo::SetScrollBars(TScrollStyle value)
+{
+    ApplyScrollStyle(*Editor(), value);
 }
 
 void TMemo::SetWordWrap(bool value)

@@ -5,9 +5,13 @@
 #include "vcl/WinControl.h"
 #include <memory>
 
+class QAbstractScrollArea;
 class QPlainTextEdit;
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+// Shows the scroll bars the style names, always, and hides the others.
+void ApplyScrollStyle(QAbstractScrollArea& view, TScrollStyle value);
 
 class TMemo : public TWinControl
 {
