@@ -2,7 +2,10 @@
 #include "app/BoardPhoto.h"
 #include "setupctrls/BoardHighlight.h"
 #include "setupctrls/BoardImage.h"
+#include "setupctrls/HelpForm.h"
 #include "setupctrls/RadioPanel.h"
+#include "setupctrls/SetupSupporter.h"
+#include "setupctrls/TechForm.h"
 #include "setupctrls/ThreeJumper.h"
 #include "setupctrls/TwoJumper.h"
 #include "vcl/Application.h"
@@ -75,12 +78,14 @@ TMainForm::TMainForm(TComponent* owner)
     CreateEnablePanel();
     CreateConnectPanel();
     CreateMainMenu();
+    CreateSetupSupporter();
     // Links between components, once all of them exist.
     SetMenu(MainMenu1);
     BoardImage1->SetFirst(ConnectHighlight);
     BoardImage1->SetMenu(MainMenu1);
     ConnectHighlight->SetRadioPanel(ConnectPanel);
     EnableHighlight->SetRadioPanel(EnablePanel);
+    OnCreate = [this](TObject* sender) { FormCreate(sender); };
 }
 
 void TMainForm::CreateBoardImage()
@@ -195,7 +200,37 @@ void TMainForm::CreateMainMenu()
     Exit2->OnClick = [this](TObject* sender) { Exit2Click(sender); };
     Help1 = MakeItem(this, "Help1", "&Help", bar);
     Howtousethisprogram1 = MakeItem(this, "Howtousethisprogram1", "H&ow to use this program", Help1);
+    Howtousethisprogram1->OnClick = [this](TObject* sender) { Howtousethisprogram1Click(sender); };
     TechnicalSupport1 = MakeItem(this, "TechnicalSupport1", "&Technical Support", Help1);
+    TechnicalSupport1->OnClick = [this](TObject* sender) { TechnicalSupport1Click(sender); };
+}
+
+void TMainForm::CreateSetupSupporter()
+{
+    SetSup = Make<TSetupSupporter>(this, "SetSup");
+    SetSup->SetCompanyName(QStringLiteral("VARDO"));
+    SetSup->SetCardNameA(QStringLiteral("ZX-4410"));
+    SetSup->SetCardNameB(QStringLiteral("ZX-4420"));
+    SetSup->SetCallHow(
+        QStringLiteral("weekdays from 8 a.m. to 5 p.m. Central Time at (800) 555-0144"));
+    SetSup->SetChangeButtons(true);
+}
+
+void TMainForm::FormCreate(TObject*)
+{
+    Application->OnIdle = std::bind_front(&TSetupSupporter::FirstIdle, SetSup);
+}
+
+void TMainForm::Howtousethisprogram1Click(TObject*)
+{
+    if (TForm* help = SetSup->HelpForm()) // built at the first idle moment
+        help->SetVisible(true);
+}
+
+void TMainForm::TechnicalSupport1Click(TObject*)
+{
+    if (TForm* tech = SetSup->TechForm())
+        tech->SetVisible(true);
 }
 
 void TMainForm::Exit2Click(TObject*)

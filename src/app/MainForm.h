@@ -13,6 +13,7 @@ class TMainMenu;
 class TMenuItem;
 class TPaintBox;
 class TRadioPanel;
+class TSetupSupporter;
 class TThreeJumper;
 class TTwoJumper;
 
@@ -41,8 +42,12 @@ public:
     TMenuItem* Help1;
     TMenuItem* Howtousethisprogram1;
     TMenuItem* TechnicalSupport1;
+    TSetupSupporter* SetSup;
 
+    void FormCreate(TObject* Sender);
     void Exit2Click(TObject* Sender);
+    void Howtousethisprogram1Click(TObject* Sender);
+    void TechnicalSupport1Click(TObject* Sender);
     void EnableBoxChange(TObject* Sender);
     void EnableJumperClick(TObject* Sender);
     void EnablePanelEnter(TObject* Sender);
@@ -59,4 +64,5 @@ private:
     void CreateEnablePanel();
     void CreateConnectPanel();
     void CreateMainMenu();
+    void CreateSetupSupporter();
 };

@@ -92,7 +92,9 @@ void TApplication::Idle()
     TrackPointer();
     if (OnIdle) {
         bool done = true;
-        Guard([&] { OnIdle(this, done); });
+        // A copy: the handler may unhook itself (or hook another) while it runs.
+        const TIdleEvent handler = OnIdle;
+        Guard([&] { handler(this, done); });
         if (!done)
             QAbstractEventDispatcher::instance()->wakeUp();
     }

@@ -1,5 +1,6 @@
 #include "vcl/RichEdit.h"
 #include "vcl/RtfReader.h"
+#include <QTextCursor>
 #include <QTextEdit>
 
 TRichEdit::TRichEdit(TComponent* owner) : TWinControl(owner, new QTextEdit)
@@ -33,6 +34,8 @@ void TRichEdit::SetScrollBars(TScrollStyle value)
 void TRichEdit::LoadRtf(const QByteArray& rtf)
 {
     ::LoadRtf(*Editor()->document(), rtf);
+    // A freshly loaded document is read from its beginning.
+    Editor()->moveCursor(QTextCursor::Start);
 }
 
 String TRichEdit::Text() const

@@ -2,6 +2,7 @@
 // watched and driven through the X server as a person would.
 #include "support/XTesting.h"
 #include "vcl/JpegDecoder.h"
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@ using namespace XTesting;
 namespace {
 constexpr int ScreenWidth = 1280;
 constexpr int ScreenHeight = 1024;
+constexpr const char* HelpCaption = "Instructions for Settings utility";
+constexpr const char* ConnectCaption = "Connecting The Watchdog";
 
 struct WindowGeometry
 {
@@ -72,6 +75,25 @@ protected:
                 return y;
         return -1;
     }
+    // The help window shows itself after start; its Start button opens the tour's first
+    // popup, whose Done button ends the tour. Leaves nothing but the main window.
+    void DismissHelpAndTour()
+    {
+        ASSERT_TRUE(WaitFor([] { return WindowShown(HelpCaption); }));
+        const WindowGeometry help = GeometryOf(WindowId(HelpCaption));
+        Click(help.x + help.width / 2, help.y + help.height - 8 - 12); // Start
+        ASSERT_TRUE(WaitFor([] { return WindowShown(ConnectCaption); }));
+        EXPECT_FALSE(WindowShown(HelpCaption));
+        const WindowGeometry popup = GeometryOf(WindowId(ConnectCaption));
+        Click(popup.x + popup.width - 64 + 29, popup.y + popup.height - 44 + 12); // Done
+        ASSERT_TRUE(WaitFor([] { return !WindowShown(ConnectCaption); }));
+    }
+    static QString WindowId(const char* caption)
+    {
+        return Xdotool({"search", "--onlyvisible", "--name", QStringLiteral("^%1$").arg(caption)})
+            .split('\n')
+            .value(0);
+    }
     // Where a spot of the photograph is on the screen, once the window is up.
     QPoint OnPhotograph(int x, int y)
     {
@@ -128,8 +150,8 @@ TEST_F(Program, HoveringEachMarkerShowsItsPopupAndLeavingItClosesIt)
         const char* popup;
         QPoint centre; // on the photograph
     };
-    const Marker markers[] = {{"Connecting The Watchdog", {59 + 34, 11}},
-                              {"Relay Enabling", {106 + 25, 249 + 10}}};
+    DismissHelpAndTour();
+    const Marker markers[] = {{ConnectCaption, {59 + 34, 11}}, {"Relay Enabling", {106 + 25, 249 + 10}}};
     for (const Marker& marker : markers) {
         SCOPED_TRACE(marker.popup);
         const QPoint spot = OnPhotograph(marker.centre.x(), marker.centre.y());
@@ -143,11 +165,11 @@ TEST_F(Program, HoveringEachMarkerShowsItsPopupAndLeavingItClosesIt)
 
 TEST_F(Program, ClickingTheRelayJumperMovesItsCapOnTheScreen)
 {
+    DismissHelpAndTour();
     const QPoint marker = OnPhotograph(106 + 25, 249 + 10);
     Click(marker.x(), marker.y()); // opens and pins the popup
     ASSERT_TRUE(WaitFor([] { return WindowShown("Relay Enabling"); }));
-    const QString popup = Xdotool({"search", "--onlyvisible", "--name", "^Relay Enabling$"});
-    const WindowGeometry window = GeometryOf(popup.split('\n').value(0));
+    const WindowGeometry window = GeometryOf(WindowId("Relay Enabling"));
     const QPoint jumper(window.x + 186, window.y + 19); // the jumper's place in its panel
     const QRgb cap = qRgb(128, 0, 0);
     auto capAt = [&](int x) { return Near(GrabScreen().pixel(jumper.x() + x, jumper.y() + 2), cap, 8); };
@@ -163,4 +185,17 @@ TEST_F(Program, ClickingTheRelayJumperMovesItsCapOnTheScreen)
         EXPECT_TRUE(WaitFor([&] { return capAt(3) == expect.left && capAt(40) == expect.right; }))
             << "cap left " << expect.left << " right " << expect.right;
     }
+}
+
+TEST_F(Program, ShowsTheHeaderAndTheHelpWindowWhoseStartBeginsTheTour)
+{
+    QElapsedTimer sinceMainWindow;
+    sinceMainWindow.start();
+    ASSERT_TRUE(WaitFor([] { return WindowShown(HelpCaption); }));
+    RecordProperty("help_window_after_main_window_ms", static_cast<int>(sinceMainWindow.elapsed()));
+    EXPECT_LT(sinceMainWindow.elapsed(), 1000);
+    const WindowGeometry help = GeometryOf(WindowId(HelpCaption));
+    EXPECT_NEAR(help.x + help.width / 2, ScreenWidth / 2, 1) << "over the centre of the main window";
+    EXPECT_EQ(help.width, 488) << "the help window scaled to a 1280 x 1024 screen";
+    DismissHelpAndTour();
 }
