@@ -76,7 +76,8 @@ void TApplication::Run()
 void TApplication::Terminate()
 {
     terminated_ = true;
-    QCoreApplication::quit();
+    // Not quit(): Qt 6 first asks every window to close, and ours only hide themselves.
+    QCoreApplication::exit(0);
 }
 
 void TApplication::ProcessMessages()

@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 
@@ -106,7 +107,7 @@ void TScreen::ActivateForm(TCustomForm* form)
         requestAge_.start();
         if (!Platform::IsOffscreen()) // which stacks nothing and says so
             form->View()->raise();
-        form->View()->activateWindow();
+        RequestPlatformActivation();
     }
     if (form == activeForm_)
         return;
@@ -120,6 +121,22 @@ void TScreen::ActivateForm(TCustomForm* form)
         Application->Guard([&] { form->Perform(WM_ACTIVATE, WA_ACTIVE); });
         Application->Guard([&] { form->Perform(CM_ACTIVATE); });
     }
+}
+
+void TScreen::RequestPlatformActivation()
+{
+    // Asked of the window system once the current event is handled: a press that activates a
+    // window may also open a drop-down menu there, which a focus change arriving after it
+    // would close again.
+    if (activationQueued_)
+        return;
+    activationQueued_ = true;
+    QTimer::singleShot(0, &timerContext_, [this] {
+        activationQueued_ = false;
+        if (requested_ && requested_ == activeForm_ && requested_->Visible()
+            && !QApplication::activePopupWidget())
+            requested_->View()->activateWindow();
+    });
 }
 
 void TScreen::FormHidden(TCustomForm* form)

@@ -2,6 +2,7 @@
 // The screen: its size, the program's forms in their stacking order, and which one is active.
 
 #include "vcl/Component.h"
+#include <QObject>
 #include <QElapsedTimer>
 #include <vector>
 
@@ -46,11 +47,14 @@ private:
     void RemoveForm(TCustomForm* form);
     void BringFormToFront(TCustomForm* form);
     void FormHidden(TCustomForm* form);
+    void RequestPlatformActivation();
     std::vector<TCustomForm*> forms_;
     std::vector<TCustomForm*> stacking_; // bottom first
     TCustomForm* activeForm_ = nullptr;
     TCustomForm* requested_ = nullptr;
     QElapsedTimer requestAge_;
+    bool activationQueued_ = false;
+    QObject timerContext_; // cancels a queued activation when the screen goes
 };
 
 // The pointer.
