@@ -8,11 +8,12 @@
 #   program defaults to build/release/src/app/zx4410-setup; the watcher is built from
 #   bench/startup into build/bench-startup (or $ZX_BENCH_TOOLS) unless given.
 set -eu
+# shellcheck source=bench/startup/common.sh
 . "$(dirname "$0")/startup/common.sh"
 on_private_xvfb "$0" "$@"
 
 program=$repo/build/release/src/app/zx4410-setup
-watcher= runs=5 reshows=2
+watcher='' runs=5 reshows=2
 while [ $# -gt 0 ]; do
     case $1 in
     --watcher) watcher=$2; shift 2 ;;

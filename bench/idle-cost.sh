@@ -6,6 +6,7 @@
 # Usage: bench/idle-cost.sh [program] [--settle S] [--watch S]
 #   program defaults to build/release/src/app/zx4410-setup.
 set -eu
+# shellcheck source=bench/startup/common.sh
 . "$(dirname "$0")/startup/common.sh"
 on_private_xvfb "$0" "$@"
 

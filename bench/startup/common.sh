@@ -1,4 +1,5 @@
 # Shared by the measuring scripts in bench/: sourced, not run.
+# shellcheck disable=SC2034 # the variables are for the scripts that source this
 # Sets repo to the top of the repository, and offers:
 #   on_private_xvfb "$0" "$@"  re-runs the calling script on a private 1280 x 1024 x 24 Xvfb
 #   build_tools                builds bench/startup on its own into $tools (unless given)
