@@ -97,13 +97,6 @@ std::optional<xcb_window_t> XScreen::FindShownWindow(const std::string& caption)
     return found;
 }
 
-bool XScreen::Shown(xcb_window_t window)
-{
-    auto attributes = Own(xcb_get_window_attributes_reply(
-        connection_, xcb_get_window_attributes(connection_, window), nullptr));
-    return attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
-}
-
 std::optional<Rect> XScreen::Geometry(xcb_window_t window)
 {
     const auto geometryCookie = xcb_get_geometry(connection_, window);

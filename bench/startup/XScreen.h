@@ -34,7 +34,6 @@ public:
     Rect Bounds() const;
     // The topmost viewable child of the root window with this caption, or none.
     std::optional<xcb_window_t> FindShownWindow(const std::string& caption);
-    bool Shown(xcb_window_t window);
     // In root coordinates; none once the window is gone.
     std::optional<Rect> Geometry(xcb_window_t window);
     // What the screen shows in the area, clipped to the screen.
