@@ -162,19 +162,14 @@ void TBoardHighlight::PrepareLooks()
     const QImage background = surface
         ? surface->copy(QRect(Canvas().Origin(), QSize(Width(), Height())))
         : QImage();
-    struct Look
-    {
-        TBitmap& bitmap;
-        float strength;
-        bool whiteLine;
-    };
-    for (const Look& look : {Look{normalLook_, normalStrength_, false},
-                             Look{glowLook_, glowStrength_, true}, Look{litLook_, litStrength_, false}}) {
-        look.bitmap.SetSize(Width(), Height());
-        if (!background.isNull())
-            look.bitmap.Canvas().DrawImage(Rect(0, 0, Width(), Height()), background);
-        ShadeRing(look.bitmap.Image(), ringColor_, look.strength, look.whiteLine);
-    }
+    for (TBitmap* look : {&normalLook_, &glowLook_, &litLook_})
+        look->SetSize(Width(), Height());
+    if (background.isNull())
+        return; // nothing beneath to shade: the looks stay black
+    const TRingLook looks[] = {{&normalLook_.Image(), normalStrength_, false},
+                               {&glowLook_.Image(), glowStrength_, true},
+                               {&litLook_.Image(), litStrength_, false}};
+    ShadeRings(background, ringColor_, looks);
 }
 
 void TBoardHighlight::Paint()
