@@ -208,3 +208,10 @@ TEST_F(Program, ShowsTheHeaderAndTheHelpWindowWhoseStartBeginsTheTour)
     EXPECT_EQ(help.width, 488) << "the help window scaled to a 1280 x 1024 screen";
     DismissHelpAndTour();
 }
+
+TEST_F(Program, ClosingTheMainWindowEndsTheProgramAsFileExitDoes)
+{
+    ASSERT_TRUE(WaitFor([] { return WindowShown(HelpCaption); }));
+    CloseWindow(mainWindow);
+    EXPECT_EQ(ExitCode(), 0);
+}

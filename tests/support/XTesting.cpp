@@ -7,6 +7,8 @@
 #include <QEventLoop>
 #include <QPixmap>
 #include <QTimer>
+#include <cstring>
+#include <xcb/xcb.h>
 #include <gtest/gtest.h>
 
 namespace XTesting {
@@ -29,6 +31,30 @@ bool WindowShown(const QString& title)
                                                "^" + QRegularExpression::escape(title) + "$"});
     process.waitForFinished(10000);
     return process.exitCode() == 0 && !process.readAllStandardOutput().trimmed().isEmpty();
+}
+
+void CloseWindow(const QString& windowId)
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    ASSERT_NE(x11, nullptr) << "needs the X11 platform";
+    xcb_connection_t* connection = x11->connection();
+    auto atom = [connection](const char* name) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
+        const xcb_atom_t value = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        free(reply);
+        return value;
+    };
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = windowId.toUInt();
+    message.type = atom("WM_PROTOCOLS");
+    message.data.data32[0] = atom("WM_DELETE_WINDOW");
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(connection, 0, message.window, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
 }
 
 void MoveMouse(int x, int y)

@@ -13,6 +13,8 @@ namespace XTesting {
 QString Xdotool(const QStringList& arguments, int timeoutMs = 10000);
 // True while a visible window of that exact title exists.
 bool WindowShown(const QString& title);
+// Asks a window to close as a window manager's close button does (WM_DELETE_WINDOW).
+void CloseWindow(const QString& windowId);
 // Moves the real pointer there; Click then presses and releases the left button.
 void MoveMouse(int x, int y);
 void Click(int x, int y);
