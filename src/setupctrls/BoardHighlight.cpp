@@ -244,14 +244,17 @@ void TBoardHighlight::MouseLeave(TMessage& message)
 
 void TBoardHighlight::Pin()
 {
-    if (popup_) {
+    // Only a popup on the screen is pinned: a hidden one would otherwise carry a check mark in
+    // the menu while nothing is open (a click on a marker whose popup was closed under a
+    // still pointer).
+    if (popup_ && popup_->Visible()) {
         pinned_ = true;
         SetMenuCheck(true);
     }
     if (!Board())
         return;
     for (TBoardHighlight* marker : LinkedMarkers()) {
-        if (!marker->popup_)
+        if (!marker->popup_ || !marker->popup_->Visible())
             continue;
         marker->pinned_ = true;
         marker->SetMenuCheck(true);

@@ -159,3 +159,20 @@ TEST_F(Marker, AMarkerOffTheBoardImageWorksAloneWithoutMenu)
     loose->Popup()->DoneButton->Click();
     EXPECT_FALSE(Shown(loose));
 }
+
+TEST_F(Marker, AClickPinsOnlyAPopupOnTheScreen)
+{
+    // The popup closed while the pointer stayed on the marker (here through its menu entry),
+    // so no new entry comes before the click.
+    auto* marker = AddMarker("Spot", Bounds(0, 0, 20, 20), AddPanel(Bounds(300, 300, 200, 50)));
+    Start();
+    TMenuItem* entry = TopItem("&Settings")->Items(0);
+    entry->Click();
+    entry->Click();
+    ASSERT_FALSE(Shown(marker));
+    marker->Click();
+    EXPECT_FALSE(entry->Checked()) << "no check mark for a popup that is not open";
+    EXPECT_FALSE(Shown(marker));
+    entry->Click();
+    EXPECT_TRUE(Shown(marker)) << "so choosing the entry opens it at once";
+}
