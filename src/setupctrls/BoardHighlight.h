@@ -51,6 +51,8 @@ public:
     TBoardImage* Board() const;
 
     void Paint() override;
+    // The looks are made from what lies beneath the marker at its first paint.
+    bool ReadsParentSurface() const override { return true; }
     void Click() override;
     void WndProc(TMessage& message) override;
     // The pointer notifications; WParam 1 means it came from a linked marker.

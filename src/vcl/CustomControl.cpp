@@ -7,11 +7,11 @@ TCustomControl::TCustomControl(TComponent* owner)
 {
 }
 
-void TCustomControl::PaintWindow(QImage& buffer, const QRect& update)
+void TCustomControl::PaintWindow(QImage& buffer, const QRect& update, QPoint offset)
 {
     if (!Opaque())
-        TWinControl::PaintWindow(buffer, update); // the background in Color
-    canvas_.Bind(&buffer, QPoint(), update);
+        TWinControl::PaintWindow(buffer, update, offset); // the background in Color
+    canvas_.Bind(&buffer, -offset, update.translated(-offset));
     try {
         Paint();
     } catch (...) {

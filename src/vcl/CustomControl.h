@@ -13,7 +13,7 @@ public:
     virtual void Paint() { }
 
 protected:
-    void PaintWindow(QImage& buffer, const QRect& update) override;
+    void PaintWindow(QImage& buffer, const QRect& update, QPoint offset) override;
 
 private:
     TCanvas canvas_;

@@ -1,6 +1,7 @@
 #include "vcl/Form.h"
 #include "vcl/Application.h"
 #include "vcl/FormView.h"
+#include "vcl/GraphicControl.h"
 #include "vcl/Menu.h"
 #include "vcl/Platform.h"
 #include "vcl/Screen.h"
@@ -71,6 +72,16 @@ TPoint TCustomForm::ClientOrigin() const
 {
     const QPoint origin = ClientView()->mapToGlobal(QPoint(0, 0));
     return {origin.x(), origin.y()};
+}
+
+bool TCustomForm::KeepsBackBuffer() const
+{
+    for (int i = 0; i < ControlCount(); ++i) {
+        const TControl* child = Controls(i);
+        if (!child->IsWindowed() && static_cast<const TGraphicControl*>(child)->ReadsParentSurface())
+            return true;
+    }
+    return false;
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle value)

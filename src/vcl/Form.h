@@ -38,6 +38,9 @@ public:
     int ClientWidth() const override;
     int ClientHeight() const override;
     TPoint ClientOrigin() const override;
+    // A window's client area is large: it keeps no back buffer unless a windowless child
+    // reads the surface beneath it.
+    bool KeepsBackBuffer() const override;
     void SetClientWidth(int value);
     void SetClientHeight(int value);
 

@@ -7,10 +7,10 @@ TGraphicControl::TGraphicControl(TComponent* owner)
 {
 }
 
-void TGraphicControl::PaintIn(QImage& buffer, const QRect& clip)
+void TGraphicControl::PaintIn(QImage& buffer, const QRect& clip, QPoint offset)
 {
     const QRect area = QRect(Left(), Top(), Width(), Height()) & clip;
-    canvas_.Bind(&buffer, QPoint(Left(), Top()), area);
+    canvas_.Bind(&buffer, QPoint(Left(), Top()) - offset, area.translated(-offset));
     try {
         Paint();
     } catch (...) {

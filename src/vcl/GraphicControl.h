@@ -3,6 +3,8 @@
 
 #include "vcl/Control.h"
 
+#include <QPoint>
+
 class QImage;
 class QRect;
 
@@ -18,8 +20,12 @@ public:
     // Draws the control on its canvas; the default draws nothing.
     virtual void Paint() { }
     // The parent's paint pass: the canvas draws into buffer at the control's place, clipped
-    // to the control and to clip.
-    void PaintIn(QImage& buffer, const QRect& clip);
+    // to the control and to clip (client coordinates of the parent, whose point offset is
+    // buffer's (0, 0)).
+    void PaintIn(QImage& buffer, const QRect& clip, QPoint offset = {});
+    // Whether the control reads what lies beneath it on the parent's surface when it paints,
+    // which needs the parent to keep a whole back buffer.
+    virtual bool ReadsParentSurface() const { return false; }
 
 private:
     TCanvas canvas_;

@@ -314,37 +314,54 @@ void TWinControl::WndProc(TMessage& message)
     }
 }
 
-void TWinControl::PaintWindow(QImage& buffer, const QRect& update)
+void TWinControl::PaintWindow(QImage& buffer, const QRect& update, QPoint offset)
 {
     QPainter painter(&buffer);
-    painter.fillRect(update, ToQColor(Color()));
+    painter.fillRect(update.translated(-offset), ToQColor(Color()));
 }
 
 void TWinControl::PaintSurface(QPainter& target, const QRect& update)
 {
     const QSize size = ClientView()->size();
-    QRect clip = update;
-    if (backBuffer_.size() != size) {
-        backBuffer_ = QImage(size, QImage::Format_RGB32);
-        clip = backBuffer_.rect(); // nothing of an old buffer is worth keeping
-    }
-    clip &= backBuffer_.rect();
-    if (clip.isEmpty())
-        return;
     const QRect placeBefore = view_->geometry();
-    Application->BeginPaint();
-    Application->Guard([&] { PaintWindow(backBuffer_, clip); });
-    for (TControl* child : std::vector<TControl*>(graphics_)) {
-        const QRect area(child->Left(), child->Top(), child->Width(), child->Height());
-        if (child->Visible() && clip.intersects(area))
-            Application->Guard([&] { static_cast<TGraphicControl*>(child)->PaintIn(backBuffer_, clip); });
+    if (KeepsBackBuffer()) {
+        QRect clip = update;
+        if (backBuffer_.size() != size) {
+            backBuffer_ = QImage(size, QImage::Format_RGB32);
+            clip = backBuffer_.rect(); // nothing of an old buffer is worth keeping
+        }
+        clip &= backBuffer_.rect();
+        if (!clip.isEmpty()) {
+            PaintPass(backBuffer_, clip, QPoint());
+            target.drawImage(clip.topLeft(), backBuffer_, clip);
+        }
+    } else {
+        backBuffer_ = QImage();
+        constexpr int BandHeight = 64;
+        const QRect area = update & QRect(QPoint(), size);
+        QImage band(area.width(), std::min(BandHeight, area.height()), QImage::Format_RGB32);
+        for (int top = area.top(); top <= area.bottom(); top += BandHeight) {
+            const QRect strip(area.left(), top, area.width(), std::min(BandHeight, area.bottom() + 1 - top));
+            PaintPass(band, strip, strip.topLeft());
+            target.drawImage(strip.topLeft(), band, QRect(QPoint(), strip.size()));
+        }
     }
-    Application->EndPaint();
-    target.drawImage(clip.topLeft(), backBuffer_, clip);
     // A control that moved itself while painting (the board image centres itself then) was
     // only partly painted at its new place: paint it whole there.
     if (view_->geometry() != placeBefore)
         ClientView()->update();
+}
+
+void TWinControl::PaintPass(QImage& buffer, const QRect& clip, QPoint offset)
+{
+    Application->BeginPaint();
+    Application->Guard([&] { PaintWindow(buffer, clip, offset); });
+    for (TControl* child : std::vector<TControl*>(graphics_)) {
+        const QRect area(child->Left(), child->Top(), child->Width(), child->Height());
+        if (child->Visible() && clip.intersects(area))
+            Application->Guard([&] { static_cast<TGraphicControl*>(child)->PaintIn(buffer, clip, offset); });
+    }
+    Application->EndPaint();
 }
 
 TControl* TWinControl::MouseTargetAt(TPoint point) const

@@ -44,8 +44,13 @@ public:
 
     void WndProc(TMessage& message) override;
 
-    // The pixels of the last paint pass of this control's client area.
+    // The pixels of the last paint pass of this control's client area, for a control that
+    // keeps them (see KeepsBackBuffer).
     const QImage& BackBuffer() const { return backBuffer_; }
+    // Whether the client area is painted into a back buffer of its own size that is kept
+    // between paints, which windowless children may read. Otherwise it is painted in bands
+    // through a small buffer, which saves the memory of a whole window's pixels.
+    virtual bool KeepsBackBuffer() const { return true; }
     // The window system has made the control's window (its form has been shown).
     bool HandleAllocated() const;
     // An opaque control covers its whole area itself; others get their Color first.
@@ -71,9 +76,9 @@ protected:
     void FontChanged() override;
     void ColorChanged() override;
 
-    // Own drawing of a surface into the back buffer before the windowless children; the
-    // default fills the client area with Color.
-    virtual void PaintWindow(QImage& buffer, const QRect& update);
+    // Own drawing of a surface into buffer before the windowless children; buffer's (0, 0)
+    // is offset in client coordinates. The default fills the update area with Color.
+    virtual void PaintWindow(QImage& buffer, const QRect& update, QPoint offset);
     // The client area changed size.
     virtual void ClientResized();
     // Runs ClientResized when the client size differs from the last one seen.
@@ -93,6 +98,8 @@ private:
 
     // Surface mechanics, called by the surface view.
     void PaintSurface(QPainter& target, const QRect& update);
+    // Paints the part clip of the client area into buffer, whose (0, 0) is offset.
+    void PaintPass(QImage& buffer, const QRect& clip, QPoint offset);
     void SurfaceMousePress(QMouseEvent* event);
     void SurfaceMouseRelease(QMouseEvent* event);
     void SurfaceDoubleClick(QMouseEvent* event);

@@ -2,6 +2,7 @@
 #include "vcl/Control.h"
 #include "vcl/WinControl.h"
 #include <QCoreApplication>
+#include <QPixmap>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -38,8 +39,10 @@ void FailOnUnexpectedMessageBoxes()
 
 QImage Render(TWinControl* control)
 {
-    control->ClientView()->grab();
-    return control->BackBuffer();
+    const QImage grabbed = control->ClientView()->grab().toImage();
+    // The back buffer holds the control's own pixels without its windowed children.
+    return control->KeepsBackBuffer() ? control->BackBuffer()
+                                      : grabbed.convertToFormat(QImage::Format_RGB32);
 }
 
 QImage RenderControl(TControl* control)

@@ -44,7 +44,7 @@ private:
 // Makes unexpected message boxes fail the running test; called once by the test main.
 void FailOnUnexpectedMessageBoxes();
 
-// Runs a whole paint pass of control's client area and returns its back buffer.
+// Runs a whole paint pass of control's client area and returns its pixels.
 QImage Render(TWinControl* control);
 // The pixels of a control as its parent's last paint pass left them (paints first).
 QImage RenderControl(TControl* control);
