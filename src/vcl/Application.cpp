@@ -91,7 +91,10 @@ void TApplication::Idle()
         return;
     inIdle_ = true;
     TrackPointer();
-    if (OnIdle) {
+    // On the desktop the program was designed for, painting comes before idle time: the idle
+    // work waits until a shown main window has been painted once.
+    const bool waitingForFirstPaint = mainForm_ && mainForm_->Visible() && !mainForm_->Painted();
+    if (OnIdle && !waitingForFirstPaint) {
         bool done = true;
         // A copy: the handler may unhook itself (or hook another) while it runs.
         const TIdleEvent handler = OnIdle;

@@ -64,6 +64,8 @@ public:
     // Runs OnClose, then hides the window (the main window's close ends the program).
     void Close();
     bool Active() const;
+    // The window's client area has been painted at least once.
+    bool Painted() const { return painted_; }
     // Activates the window and gives the focus to its focused control.
     void SetFocus() override;
     TWinControl* ActiveControl() const { return activeControl_; }
@@ -88,6 +90,7 @@ protected:
     void CaptionChanged() override;
     void ApplyColor() override;
     void ApplyFont() override;
+    void SurfacePainted() override { painted_ = true; }
 
 private:
     friend class TFormView;
@@ -114,6 +117,7 @@ public:
     TMainMenu* menu_ = nullptr;
     TWinControl* activeControl_ = nullptr;
     bool shownOnce_ = false;
+    bool painted_ = false;
     bool syncingFromView_ = false;
 };
 

@@ -350,6 +350,7 @@ void TWinControl::PaintSurface(QPainter& target, const QRect& update)
     // only partly painted at its new place: paint it whole there.
     if (view_->geometry() != placeBefore)
         ClientView()->update();
+    SurfacePainted();
 }
 
 void TWinControl::PaintPass(QImage& buffer, const QRect& clip, QPoint offset)

@@ -81,6 +81,8 @@ protected:
     virtual void PaintWindow(QImage& buffer, const QRect& update, QPoint offset);
     // The client area changed size.
     virtual void ClientResized();
+    // A paint pass of the client area has been shown.
+    virtual void SurfacePainted() { }
     // Runs ClientResized when the client size differs from the last one seen.
     void CheckClientResized();
     // Applies the control's font to its view; overridden by views that show text.
