@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <QWidget>
 
 TApplication* Application = nullptr;
 
@@ -93,7 +94,8 @@ void TApplication::Idle()
     TrackPointer();
     // On the desktop the program was designed for, painting comes before idle time: the idle
     // work waits until a shown main window has been painted once.
-    const bool waitingForFirstPaint = mainForm_ && mainForm_->Visible() && !mainForm_->Painted();
+    const bool waitingForFirstPaint = mainForm_ && mainForm_->Visible() && !mainForm_->Painted()
+        && !mainForm_->View()->isMinimized();
     if (OnIdle && !waitingForFirstPaint) {
         bool done = true;
         // A copy: the handler may unhook itself (or hook another) while it runs.
