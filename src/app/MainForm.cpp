@@ -181,6 +181,10 @@ void TMainForm::CreateConnectPanel()
     ConnectPaint = Make<TPaintBox>(this, "ConnectPaint", ConnectPanel);
     ConnectPaint->SetBounds(0, 0, 289, 97);
     ConnectPaint->OnPaint = [this](TObject* sender) { ConnectPaintPaint(sender); };
+    ConnectPaint->SetAccessibleName(QStringLiteral("Cable diagram"));
+    ConnectPaint->SetAccessibleDescription(QStringLiteral(
+        "The provided cable joins the upper connector to the motherboard; the reset button "
+        "cable joins the lower connector."));
 
     ConfigBox = Make<TComboBox>(this, "ConfigBox", ConnectPanel);
     ConfigBox->SetBounds(296, 16, 81, 21);

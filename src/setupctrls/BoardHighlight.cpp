@@ -188,6 +188,19 @@ void TBoardHighlight::Paint()
     Canvas().DrawImage(Rect(0, 0, Width(), Height()), look.Image());
 }
 
+void TBoardHighlight::AccessibleState(QAccessible::State& state) const
+{
+    TGraphicControl::AccessibleState(state);
+    const bool open = popup_ && popup_->Visible();
+    state.hasPopup = true;
+    state.expandable = true;
+    state.expanded = open;
+    state.checkable = true;
+    state.checked = open && pinned_;
+    state.hotTracked = hovered_;
+    state.active = popupActive_;
+}
+
 void TBoardHighlight::Click()
 {
     TGraphicControl::Click();
@@ -215,6 +228,7 @@ void TBoardHighlight::MouseEnter(TMessage& message)
         return;
     hovered_ = true;
     Repaint();
+    AnnounceStateChange(HoverState());
     if (createPopup_)
         ShowPopup();
     if (message.WParam == 1 || !Board())
@@ -250,6 +264,7 @@ void TBoardHighlight::Pin()
     if (popup_ && popup_->Visible()) {
         pinned_ = true;
         SetMenuCheck(true);
+        AnnounceStateChange(HoverState());
     }
     if (!Board())
         return;
@@ -267,6 +282,9 @@ void TBoardHighlight::SetPopupActive(bool value, bool propagate)
     popupActive_ = value;
     BringToFront();
     Repaint();
+    QAccessible::State changed;
+    changed.active = true;
+    AnnounceStateChange(changed);
     TBoardImage* board = Board();
     if (!propagate || !board)
         return;
@@ -289,6 +307,16 @@ void TBoardHighlight::Unhover()
 {
     hovered_ = false;
     Repaint();
+    AnnounceStateChange(HoverState());
+}
+
+QAccessible::State TBoardHighlight::HoverState()
+{
+    QAccessible::State changed;
+    changed.hotTracked = true;
+    changed.expanded = true;
+    changed.checked = true;
+    return changed;
 }
 
 void TBoardHighlight::ShowPopup()

@@ -54,6 +54,11 @@ public:
     // The looks are made from what lies beneath the marker at its first paint.
     bool ReadsParentSurface() const override { return true; }
     void Click() override;
+    // A button named by its display title, that has a popup, shown expanded while its popup is
+    // open and checked while it is pinned.
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Button; }
+    String AccessibleName() const override { return displayTitle_; }
+    void AccessibleState(QAccessible::State& state) const override;
     void WndProc(TMessage& message) override;
     // The pointer notifications; WParam 1 means it came from a linked marker.
     void MouseEnter(TMessage& message);
@@ -81,6 +86,8 @@ private:
     // one when the parent is not a board image.
     std::vector<TBoardHighlight*> LinkedMarkers() const;
     String KindCaption() const;
+    // The states that change as the pointer comes and the popup opens, pins and closes.
+    static QAccessible::State HoverState();
     // The entry of this marker's title in its kind menu, and its index there.
     TMenuItem* FindEntry(int* index = nullptr) const;
     void AddEntry(TMenuItem* kindMenu);

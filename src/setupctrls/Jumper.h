@@ -34,10 +34,17 @@ public:
 
     void Paint() override;
 
+    // Assistive technology hears a jumper by where its cap sits, e.g. "jumper, cap on middle
+    // and right pins".
+    String AccessibleName() const override { return QStringLiteral("jumper, ") + CapPosition(); }
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Button; }
+
     // Where pixel (i, j) of an upright w x h picture lands once turned to orientation.
     static TPoint TurnedPixel(TOrientationType orientation, int i, int j, int w, int h);
 
 protected:
+    // Where the cap sits, in words.
+    virtual String CapPosition() const = 0;
     // Draws the jumper upright over the background; w is the length of the row of pins. The
     // canvas comes with a solid black one-pixel pen and a solid brush; its pen and brush are
     // restored afterwards.

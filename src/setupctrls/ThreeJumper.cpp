@@ -10,9 +10,22 @@ TThreeJumper::TThreeJumper(TComponent* owner)
 
 void TThreeJumper::SetJumperState(TJumperState value)
 {
-    if (value == jsOpen && !allowOpen_)
+    if (value == jumperState_ || (value == jsOpen && !allowOpen_))
         return;
     Change(jumperState_, value);
+    AnnounceNameChange();
+}
+
+String TThreeJumper::CapPosition() const
+{
+    switch (jumperState_) {
+    case jsLeft:
+        return QStringLiteral("cap on left and middle pins");
+    case jsRight:
+        return QStringLiteral("cap on middle and right pins");
+    default:
+        return QStringLiteral("no cap");
+    }
 }
 
 void TThreeJumper::SetAllowOpen(bool value)

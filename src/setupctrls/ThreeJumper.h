@@ -31,6 +31,7 @@ public:
     static TLayout Layout(int w, int h);
 
 protected:
+    String CapPosition() const override;
     void DrawJumper(TCanvas& canvas, int w, int h) override;
 
 private:

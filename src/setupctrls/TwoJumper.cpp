@@ -30,10 +30,31 @@ void TTwoJumper::DrawJumper(TCanvas& canvas, int w, int h)
     DrawPins(canvas, {pins.x1, pins.x2}, pins.y, pins.r);
 }
 
+void TTwoJumper::SetClosed(bool value)
+{
+    if (value == closed_)
+        return;
+    Change(closed_, value);
+    AnnounceNameChange();
+}
+
+String TTwoJumper::CapPosition() const
+{
+    return closed_ ? QStringLiteral("cap on both pins") : QStringLiteral("no cap");
+}
+
+void TTwoJumper::AccessibleState(QAccessible::State& state) const
+{
+    TJumper::AccessibleState(state);
+    state.checkable = true;
+    state.checked = closed_;
+}
+
 void TTwoJumper::Click()
 {
     closed_ = !closed_;
     Invalidate();
+    AnnounceNameChange();
     if (TRadioPanel* panel = RadioPanelParent(); panel && panel->RadioEnabled())
         panel->SelectJumper(this);
     TJumper::Click();

@@ -18,7 +18,7 @@ public:
     explicit TTwoJumper(TComponent* owner);
 
     bool Closed() const { return closed_; }
-    void SetClosed(bool value) { Change(closed_, value); }
+    void SetClosed(bool value);
 
     // Flips Closed; on a radio-enabled radio panel the panel then makes this jumper the closed
     // one of its group. OnClick comes last and sees the final states.
@@ -26,7 +26,11 @@ public:
 
     static TLayout Layout(int w, int h);
 
+    QAccessible::Role AccessibleRole() const override { return QAccessible::CheckBox; }
+    void AccessibleState(QAccessible::State& state) const override;
+
 protected:
+    String CapPosition() const override;
     void DrawJumper(TCanvas& canvas, int w, int h) override;
 
 private:

@@ -1,4 +1,5 @@
 #include "vcl/Application.h"
+#include "vcl/ControlAccessible.h"
 #include "vcl/Form.h"
 #include "vcl/Platform.h"
 #include "vcl/Screen.h"
@@ -42,6 +43,7 @@ TApplication::TApplication()
     Screen = new TScreen(this);
     QApplication::setQuitOnLastWindowClosed(false); // the main form's closing ends the program
     Platform::SubstituteMissingFonts();
+    InstallAccessibility();
     HookEventLoop();
 }
 

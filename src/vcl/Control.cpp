@@ -1,5 +1,6 @@
 #include "vcl/Control.h"
 #include "vcl/Application.h"
+#include "vcl/ControlAccessible.h"
 #include "vcl/Form.h"
 #include "vcl/WinControl.h"
 #include <QWidget>
@@ -17,6 +18,7 @@ TControl::TControl(TComponent* owner)
 
 TControl::~TControl()
 {
+    ForgetAccessible(this);
     if (Application)
         Application->ControlDestroying(this);
     if (parent_)
@@ -298,3 +300,30 @@ void TControl::DblClick()
 
 void TControl::MouseDown(TMouseButton, int, int) { }
 void TControl::MouseUp(TMouseButton, int, int) { }
+
+String TControl::AccessibleName() const
+{
+    return accessibleName_.isEmpty() ? String(caption_).remove(QLatin1Char('&')) : accessibleName_;
+}
+
+void TControl::AccessibleState(QAccessible::State& state) const
+{
+    state.disabled = !enabled_;
+    state.invisible = !Showing();
+}
+
+void TControl::AnnounceNameChange()
+{
+    if (QAccessibleInterface* accessible = AccessibleOf(this)) {
+        QAccessibleEvent event(accessible, QAccessible::NameChanged);
+        Announce(event);
+    }
+}
+
+void TControl::AnnounceStateChange(QAccessible::State changed)
+{
+    if (QAccessibleInterface* accessible = AccessibleOf(this)) {
+        QAccessibleStateChangeEvent event(accessible, changed);
+        Announce(event);
+    }
+}

@@ -3,6 +3,7 @@
 
 #include "vcl/Component.h"
 #include "vcl/Graphics.h"
+#include <QAccessible>
 
 class TWinControl;
 class TCustomForm;
@@ -88,7 +89,20 @@ public:
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
 
+    // What assistive technology is told about the control: its role, its name (a name given
+    // to it, else its caption without '&'), a description and its state.
+    virtual QAccessible::Role AccessibleRole() const { return QAccessible::Client; }
+    virtual String AccessibleName() const;
+    virtual String AccessibleDescription() const { return accessibleDescription_; }
+    virtual void AccessibleState(QAccessible::State& state) const;
+    void SetAccessibleName(const String& value) { accessibleName_ = value; }
+    void SetAccessibleDescription(const String& value) { accessibleDescription_ = value; }
+
 protected:
+    // Tells assistive technology (when one listens) that the name or the state changed.
+    void AnnounceNameChange();
+    void AnnounceStateChange(QAccessible::State changed);
+
     // Hooks for subclasses when a property changed.
     virtual void BoundsChanged() { }
     virtual void VisibleChanged() { }
@@ -121,6 +135,8 @@ private:
     bool parentFont_ = true;
     bool followingParentFont_ = false;
     String caption_;
+    String accessibleName_;
+    String accessibleDescription_;
     // Bounds and the parent's client size when anchoring last took its measure.
     TRect anchorRect_;
     int anchorParentWidth_ = 0, anchorParentHeight_ = 0;

@@ -21,6 +21,7 @@ public:
     void SetTransparent(bool value);
 
     void Paint() override;
+    QAccessible::Role AccessibleRole() const override { return QAccessible::StaticText; }
 
 protected:
     void CaptionChanged() override { AdjustBounds(); }

@@ -10,5 +10,6 @@ public:
     explicit TPaintBox(TComponent* owner);
     // Gives the canvas the control's font and colour, then runs OnPaint.
     void Paint() override;
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Graphic; }
     TNotifyEvent OnPaint;
 };

@@ -10,6 +10,7 @@
 #include "vcl/ComboBox.h"
 #include "vcl/Menu.h"
 #include "vcl/PaintBox.h"
+#include <QAccessible>
 #include <QComboBox>
 #include <gtest/gtest.h>
 #include <memory>
@@ -149,4 +150,19 @@ TEST_F(MainWindow, TheDiagramDrawsItsConnectorsWiresAndCaptions)
     EXPECT_GE(FirstInkRow(larger, 23, 40), 24) << "captions' tops at 32 - 8 and 65 - 8";
     EXPECT_LT(FirstInkRow(larger, 23, 40), 24 + 16);
     EXPECT_GE(FirstInkRow(larger, 53, 75), 57);
+}
+
+TEST_F(MainWindow, TheCableDiagramIsDescribedToAssistiveTechnology)
+{
+    TPopupForm* popup = OpenPopup(form->ConnectHighlight);
+    ASSERT_NE(popup, nullptr);
+    QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(form->ConnectPanel->ClientView());
+    QStringList names;
+    for (int i = 0; i < panel->childCount(); ++i)
+        names << panel->child(i)->text(QAccessible::Name);
+    EXPECT_TRUE(names.contains(QStringLiteral("Cable diagram"))) << names.join(", ").toStdString();
+    EXPECT_TRUE(names.contains(QStringLiteral("jumper, no cap")));
+    EXPECT_TRUE(names.contains(QStringLiteral("GND")));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(popup->View())->text(QAccessible::Name),
+              QStringLiteral("Connecting The Watchdog"));
 }
