@@ -1,15 +1,27 @@
 #!/bin/sh
 # Builds everything in the sanitized configuration (AddressSanitizer, UndefinedBehaviorSanitizer,
 # LeakSanitizer) and runs every test: unit, window and end-to-end (the last two on private Xvfb
-# servers that the tests start themselves).
+# servers that the tests start themselves). Where clang is installed it then builds the
+# libFuzzer fuzzers and runs each for a short while over its seed corpus.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/deps.sh
 cmake --preset asan >/dev/null
 cmake --build --preset asan
-if ctest --preset asan -j2; then
-    echo "SUMMARY: every test passed (labels: $(ctest --preset asan --print-labels | sed -n 's/^  //p' | tr '\n' ' '))"
+failed=""
+ctest --preset asan -j2 || failed="asan"
+labels=$(ctest --preset asan --print-labels | sed -n 's/^  //p' | tr '\n' ' ')
+if command -v clang++ >/dev/null 2>&1; then
+    cmake --preset fuzz >/dev/null
+    cmake --build --preset fuzz
+    ctest --preset fuzz || failed="${failed:+$failed and }fuzz"
+    labels="${labels}fuzz"
 else
-    echo "SUMMARY: some tests FAILED (see above)"
+    labels="${labels}(no clang++: fuzzers skipped)"
+fi
+if [ -z "$failed" ]; then
+    echo "SUMMARY: every test passed (labels: $labels)"
+else
+    echo "SUMMARY: some tests FAILED in the $failed run (see above)"
     exit 1
 fi
