@@ -158,12 +158,16 @@ std::vector<TBoardHighlight*> TBoardHighlight::LinkedMarkers() const
 void TBoardHighlight::PrepareLooks()
 {
     // What lies on the parent's surface under the marker at this moment of the paint pass.
+    // At the surface's resolution, so the ring is shaded as finely as the screen shows it.
     const QImage* surface = Canvas().Image();
-    const QImage background = surface
-        ? surface->copy(QRect(Canvas().Origin(), QSize(Width(), Height())))
-        : QImage();
+    const qreal ratio = surface ? surface->devicePixelRatio() : 1.0;
+    QImage background;
+    if (surface) {
+        const QRect area(Canvas().Origin(), QSize(Width(), Height()));
+        background = surface->copy(QRect(area.topLeft() * ratio, area.size() * ratio));
+    }
     for (TBitmap* look : {&normalLook_, &glowLook_, &litLook_})
-        look->SetSize(Width(), Height());
+        look->SetSize(Width(), Height(), ratio);
     if (background.isNull())
         return; // nothing beneath to shade: the looks stay black
     const TRingLook looks[] = {{&normalLook_.Image(), normalStrength_, false},

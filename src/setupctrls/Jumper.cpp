@@ -5,10 +5,10 @@
 namespace {
 
 // Gives bitmap that size unless it has it already; its pixels are all drawn over anyway.
-void SizePicture(TBitmap& bitmap, int width, int height)
+void SizePicture(TBitmap& bitmap, int width, int height, qreal ratio)
 {
-    if (bitmap.Width() != width || bitmap.Height() != height)
-        bitmap.SetSize(width, height);
+    if (bitmap.Width() != width || bitmap.Height() != height || bitmap.DevicePixelRatio() != ratio)
+        bitmap.SetSize(width, height, ratio);
 }
 
 } // namespace
@@ -65,10 +65,13 @@ void TJumper::Paint()
 // The jumper upright, its row of pins along the X axis, on the background colour.
 void TJumper::DrawWorkPicture()
 {
+    // Drawn at the resolution of the surface it goes to, so the jumper is as sharp as the
+    // screen allows.
+    const qreal ratio = Canvas().Image() ? Canvas().Image()->devicePixelRatio() : 1.0;
     if (IsVertical(orientation_))
-        SizePicture(work_, Height(), Width());
+        SizePicture(work_, Height(), Width(), ratio);
     else
-        SizePicture(work_, Width(), Height());
+        SizePicture(work_, Width(), Height(), ratio);
     TCanvas& canvas = work_.Canvas();
     TPen pen;
     pen.Assign(canvas.Pen());
@@ -89,17 +92,21 @@ void TJumper::DrawWorkPicture()
 // Carries every work pixel to its place in the output picture; nothing else is drawn there.
 void TJumper::TurnWorkPicture()
 {
-    const int w = work_.Width();
-    const int h = work_.Height();
     if (IsVertical(orientation_))
-        SizePicture(output_, h, w);
+        SizePicture(output_, work_.Height(), work_.Width(), work_.DevicePixelRatio());
     else
-        SizePicture(output_, w, h);
+        SizePicture(output_, work_.Width(), work_.Height(), work_.DevicePixelRatio());
+    // Device pixels, which are the work picture's pixels at a ratio of 1.
+    const int w = work_.Image().width();
+    const int h = work_.Image().height();
     constexpr int kPixelBytes = 4;
+    const QRect output = output_.Image().rect();
     for (int j = 0; j < h; ++j) {
         const std::uint8_t* row = work_.ScanLine(j);
         for (int i = 0; i < w; ++i) {
             const TPoint to = TurnedPixel(orientation_, i, j, w, h);
+            if (!output.contains(to.X, to.Y))
+                continue; // a fractional ratio may round the two sizes apart
             std::memcpy(output_.ScanLine(to.Y) + to.X * kPixelBytes, row + i * kPixelBytes,
                 kPixelBytes);
         }

@@ -38,8 +38,11 @@ QRgb ShadePixel(QRgb pixel, QRgb colour, float a, bool inRing, const TRingLook& 
 
 void ShadeRings(const QImage& background, TColor colour, std::span<const TRingLook> looks)
 {
-    for (const TRingLook& look : looks)
+    for (const TRingLook& look : looks) {
+        const qreal ratio = look.image->devicePixelRatio();
         *look.image = background.convertToFormat(QImage::Format_RGB32);
+        look.image->setDevicePixelRatio(ratio);
+    }
     const int width = background.width();
     const int height = background.height();
     if (width < 2 || height < 2)

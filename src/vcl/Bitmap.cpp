@@ -8,14 +8,25 @@ TBitmap::TBitmap()
     canvas_.Bind(&image_);
 }
 
-void TBitmap::SetSize(int width, int height)
+int TBitmap::Width() const
+{
+    return qRound(image_.width() / image_.devicePixelRatio());
+}
+
+int TBitmap::Height() const
+{
+    return qRound(image_.height() / image_.devicePixelRatio());
+}
+
+void TBitmap::SetSize(int width, int height, qreal ratio)
 {
     width = std::max(width, 0);
     height = std::max(height, 0);
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(qRound(width * ratio), qRound(height * ratio), QImage::Format_RGB32);
     if (image.isNull() && width > 0 && height > 0)
         throw EOutOfResources(
             QStringLiteral("Not enough memory for a %1 x %2 bitmap").arg(width).arg(height));
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::black);
     SetImage(std::move(image));
 }

@@ -11,12 +11,15 @@ class TBitmap : public TGraphic
     VCL_CLASS(TBitmap, TGraphic)
 public:
     TBitmap();
-    int Width() const override { return image_.width(); }
-    int Height() const override { return image_.height(); }
-    // A new black image of that size; nothing of the old one is kept.
-    void SetSize(int width, int height);
+    // In logical pixels; the image holds DevicePixelRatio() device pixels per logical one.
+    int Width() const override;
+    int Height() const override;
+    qreal DevicePixelRatio() const { return image_.devicePixelRatio(); }
+    // A new black image of that size (drawn at ratio device pixels per logical pixel); nothing
+    // of the old one is kept.
+    void SetSize(int width, int height, qreal ratio = 1.0);
     TCanvas& Canvas() { return canvas_; }
-    // The first byte of row; raises EInvalidGraphic for a row outside the image.
+    // The first byte of device pixel row; raises EInvalidGraphic for a row outside the image.
     std::uint8_t* ScanLine(int row);
     const QImage& Image() const { return image_; }
     // The pixels, to change in place; the size changes only through SetSize.

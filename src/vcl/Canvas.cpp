@@ -122,9 +122,25 @@ bool TCanvas::CanDraw() const
     return image_ && !image_->isNull();
 }
 
+// The image's area in the canvas's (logical) pixels; the image may hold several device
+// pixels per logical one.
+static QRect LogicalRect(const QImage& image)
+{
+    const qreal ratio = image.devicePixelRatio();
+    return QRect(0, 0, qRound(image.width() / ratio), qRound(image.height() / ratio));
+}
+
+// A logical rectangle of image in its device pixels.
+static QRect DeviceRect(const QImage& image, const QRect& logical)
+{
+    const qreal ratio = image.devicePixelRatio();
+    return QRect(qRound(logical.x() * ratio), qRound(logical.y() * ratio),
+                 qRound(logical.width() * ratio), qRound(logical.height() * ratio));
+}
+
 QRect TCanvas::ClipRect() const
 {
-    return clip_.isEmpty() ? image_->rect() : clip_ & image_->rect();
+    return clip_.isEmpty() ? LogicalRect(*image_) : clip_ & LogicalRect(*image_);
 }
 
 void TCanvas::Prepare(QPainter& painter) const
@@ -232,8 +248,10 @@ int TCanvas::TextHeight(const String&)
 
 TColor TCanvas::Pixel(int x, int y) const
 {
-    const QPoint point = QPoint(x, y) + origin_;
-    if (!image_ || !image_->valid(point))
+    if (!image_)
+        return kNoPixel;
+    const QPoint point = DeviceRect(*image_, QRect(QPoint(x, y) + origin_, QSize(1, 1))).topLeft();
+    if (!image_->valid(point))
         return kNoPixel;
     const QRgb rgb = image_->pixel(point);
     return TColor(qRed(rgb)) | TColor(qGreen(rgb)) << 8 | TColor(qBlue(rgb)) << 16;
@@ -242,8 +260,12 @@ TColor TCanvas::Pixel(int x, int y) const
 void TCanvas::SetPixel(int x, int y, TColor color)
 {
     const QPoint point = QPoint(x, y) + origin_;
-    if (CanDraw() && ClipRect().contains(point))
-        image_->setPixel(point, ToQColor(color).rgb());
+    if (!CanDraw() || !ClipRect().contains(point))
+        return;
+    const QRect device = DeviceRect(*image_, QRect(point, QSize(1, 1))) & image_->rect();
+    for (int row = device.top(); row <= device.bottom(); ++row)
+        for (int column = device.left(); column <= device.right(); ++column)
+            image_->setPixel(column, row, ToQColor(color).rgb());
 }
 
 void TCanvas::Draw(int x, int y, TGraphic* graphic)
@@ -267,10 +289,11 @@ void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& so
 
 void TCanvas::DrawImage(const TRect& rect, const QImage& image)
 {
-    Blit(image, image.rect(), ToQRect(rect).translated(origin_));
+    Blit(image, LogicalRect(image), ToQRect(rect).translated(origin_));
 }
 
-// Copies from (source image coordinates) to to (this image's coordinates), clipped.
+// Copies from (source image coordinates) to to (this image's coordinates), clipped; both in
+// logical pixels.
 void TCanvas::Blit(const QImage& source, const QRect& from, const QRect& to)
 {
     if (!CanDraw() || source.isNull() || from.isEmpty() || to.isEmpty())
@@ -280,22 +303,23 @@ void TCanvas::Blit(const QImage& source, const QRect& from, const QRect& to)
         Blit(snapshot, from, to);
         return;
     }
-    if (from.size() == to.size() && RawCompatible(source.format(), image_->format())) {
-        CopyBlock(source, from, to);
+    const bool sameDensity = source.devicePixelRatio() == image_->devicePixelRatio();
+    if (from.size() == to.size() && sameDensity && RawCompatible(source.format(), image_->format())) {
+        CopyBlock(source, DeviceRect(source, from), DeviceRect(*image_, to));
         return;
     }
     QPainter painter(image_);
     painter.setClipRect(ClipRect());
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(QRectF(to), source, QRectF(from));
+    painter.drawImage(QRectF(to), source, QRectF(DeviceRect(source, from)));
 }
 
 // A 1:1 copy of 32-bit pixels, row by row, of the part that lies in the source image and in the
-// clip.
+// clip; from and to in device pixels.
 void TCanvas::CopyBlock(const QImage& source, const QRect& from, const QRect& to)
 {
     const QPoint shift = to.topLeft() - from.topLeft();
-    const QRect target = (from & source.rect()).translated(shift) & ClipRect();
+    const QRect target = (from & source.rect()).translated(shift) & DeviceRect(*image_, ClipRect());
     if (target.isEmpty())
         return;
     const QPoint sourceTopLeft = target.topLeft() - shift;

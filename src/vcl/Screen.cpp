@@ -106,7 +106,7 @@ void TScreen::ActivateForm(TCustomForm* form)
         requested_ = form;
         requestAge_.start();
         if (!Platform::IsOffscreen()) // which stacks nothing and says so
-            form->View()->raise();
+            RaiseInStackingOrder(form);
         RequestPlatformActivation();
     }
     if (form == activeForm_)
@@ -121,6 +121,19 @@ void TScreen::ActivateForm(TCustomForm* form)
         Application->Guard([&] { form->Perform(WM_ACTIVATE, WA_ACTIVE); });
         Application->Guard([&] { form->Perform(CM_ACTIVATE); });
     }
+}
+
+void TScreen::RaiseInStackingOrder(TCustomForm* form)
+{
+    form->View()->raise();
+    if (form->FormStyle() == fsStayOnTop || Platform::HasWindowManager())
+        return;
+    // Without a window manager nothing keeps stay-on-top windows above an ordinary window that
+    // comes to the front: raise them again, lowest first.
+    const std::vector<TCustomForm*> order = FormsInStackingOrder();
+    for (auto it = order.rbegin(); it != order.rend(); ++it)
+        if ((*it)->FormStyle() == fsStayOnTop)
+            (*it)->View()->raise();
 }
 
 void TScreen::RequestPlatformActivation()

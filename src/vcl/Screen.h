@@ -48,6 +48,7 @@ private:
     void BringFormToFront(TCustomForm* form);
     void FormHidden(TCustomForm* form);
     void RequestPlatformActivation();
+    void RaiseInStackingOrder(TCustomForm* form);
     std::vector<TCustomForm*> forms_;
     std::vector<TCustomForm*> stacking_; // bottom first
     TCustomForm* activeForm_ = nullptr;

@@ -320,30 +320,48 @@ void TWinControl::PaintWindow(QImage& buffer, const QRect& update, QPoint offset
     painter.fillRect(update.translated(-offset), ToQColor(Color()));
 }
 
+namespace {
+// A buffer for size logical pixels at ratio device pixels per logical pixel.
+QImage SurfaceBuffer(QSize size, qreal ratio)
+{
+    QImage buffer(size * ratio, QImage::Format_RGB32);
+    buffer.setDevicePixelRatio(ratio);
+    return buffer;
+}
+
+// The logical rectangle rect of buffer in its device pixels.
+QRect DeviceArea(const QImage& buffer, const QRect& rect)
+{
+    const qreal ratio = buffer.devicePixelRatio();
+    return QRect(QPoint(qRound(rect.x() * ratio), qRound(rect.y() * ratio)), rect.size() * ratio);
+}
+} // namespace
+
 void TWinControl::PaintSurface(QPainter& target, const QRect& update)
 {
     const QSize size = ClientView()->size();
+    const qreal ratio = ClientView()->devicePixelRatioF();
     const QRect placeBefore = view_->geometry();
     if (KeepsBackBuffer()) {
         QRect clip = update;
-        if (backBuffer_.size() != size) {
-            backBuffer_ = QImage(size, QImage::Format_RGB32);
-            clip = backBuffer_.rect(); // nothing of an old buffer is worth keeping
+        if (backBuffer_.size() != size * ratio || backBuffer_.devicePixelRatio() != ratio) {
+            backBuffer_ = SurfaceBuffer(size, ratio);
+            clip = QRect(QPoint(), size); // nothing of an old buffer is worth keeping
         }
-        clip &= backBuffer_.rect();
+        clip &= QRect(QPoint(), size);
         if (!clip.isEmpty()) {
             PaintPass(backBuffer_, clip, QPoint());
-            target.drawImage(clip.topLeft(), backBuffer_, clip);
+            target.drawImage(clip.topLeft(), backBuffer_, DeviceArea(backBuffer_, clip));
         }
     } else {
         backBuffer_ = QImage();
         constexpr int BandHeight = 64;
         const QRect area = update & QRect(QPoint(), size);
-        QImage band(area.width(), std::min(BandHeight, area.height()), QImage::Format_RGB32);
+        QImage band = SurfaceBuffer(QSize(area.width(), std::min(BandHeight, area.height())), ratio);
         for (int top = area.top(); top <= area.bottom(); top += BandHeight) {
             const QRect strip(area.left(), top, area.width(), std::min(BandHeight, area.bottom() + 1 - top));
             PaintPass(band, strip, strip.topLeft());
-            target.drawImage(strip.topLeft(), band, QRect(QPoint(), strip.size()));
+            target.drawImage(strip.topLeft(), band, DeviceArea(band, QRect(QPoint(), strip.size())));
         }
     }
     // A control that moved itself while painting (the board image centres itself then) was

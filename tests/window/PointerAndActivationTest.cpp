@@ -85,3 +85,25 @@ TEST_F(TwoWindows, ShowingActivatesAndAClickActivatesTheWindowClickedInto)
     above.Hide();
     below.Hide();
 }
+
+TEST(StackingOrder, AClickedWindowComesForwardButStaysUnderStayOnTopWindows)
+{
+    Log log;
+    LoggingForm ordinary(log, "Ordinary", Bounds(100, 100, 300, 200));
+    LoggingForm onTop(log, "OnTop", Bounds(250, 150, 300, 200));
+    LoggingForm other(log, "Other", Bounds(50, 250, 300, 200));
+    ordinary.SetColor(clRed);
+    onTop.SetColor(clBlue);
+    other.SetColor(clYellow);
+    onTop.SetFormStyle(fsStayOnTop);
+    ordinary.Show();
+    onTop.Show();
+    other.Show();
+    Wait(200);
+    XTesting::Click(150, 150); // into the ordinary window, outside the others
+    ASSERT_TRUE(WaitFor([&] { return Screen->ActiveForm() == &ordinary; }));
+    Wait(200);
+    const QImage screen = XTesting::GrabScreen();
+    EXPECT_EQ(screen.pixel(280, 200), qRgb(0, 0, 255)) << "the stay-on-top window stays above";
+    EXPECT_EQ(screen.pixel(150, 280), qRgb(255, 0, 0)) << "the clicked window came above the other";
+}
