@@ -4,7 +4,7 @@
 set -eu
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev libxcb1-dev
   libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils
-  fonts-dejavu-core fonts-liberation2 clang libclang-rt-dev"
+  fonts-dejavu-core fonts-liberation2 clang clang-tidy libclang-rt-dev"
 missing=""
 for package in $packages; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \

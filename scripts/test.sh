@@ -1,8 +1,8 @@
 #!/bin/sh
 # Builds everything in the sanitized configuration (AddressSanitizer, UndefinedBehaviorSanitizer,
 # LeakSanitizer) and runs every test: unit, window and end-to-end (the last two on private Xvfb
-# servers that the tests start themselves). Where clang is installed it then builds the
-# libFuzzer fuzzers and runs each for a short while over its seed corpus.
+# servers that the tests start themselves), checks the sources with clang-tidy, and, where clang
+# is installed, builds the libFuzzer fuzzers and runs each for a short while over its seed corpus.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/deps.sh
@@ -11,6 +11,12 @@ cmake --build --preset asan
 failed=""
 ctest --preset asan -j2 || failed="asan"
 labels=$(ctest --preset asan --print-labels | sed -n 's/^  //p' | tr '\n' ' ')
+# The product's sources against the curated checks in .clang-tidy, which treat findings as errors.
+if command -v run-clang-tidy >/dev/null 2>&1; then
+    echo "clang-tidy over src/"
+    run-clang-tidy -p build/asan -j 2 -quiet 'src/' >build/asan/clang-tidy.log 2>&1 \
+        || { cat build/asan/clang-tidy.log; failed="${failed:+$failed and }clang-tidy"; }
+fi
 if command -v clang++ >/dev/null 2>&1; then
     cmake --preset fuzz >/dev/null
     cmake --build --preset fuzz

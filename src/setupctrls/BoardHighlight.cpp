@@ -64,7 +64,7 @@ String UniqueName(const TComponent* owner, const String& stem)
     if (stem.isEmpty())
         return {}; // a bare number is no component name: such an entry stays unnamed
     for (int n = 1;; ++n) {
-        const String name = stem + QString::number(n);
+        String name = stem + QString::number(n);
         if (!owner || !owner->FindComponent(name))
             return name;
     }

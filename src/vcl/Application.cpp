@@ -144,7 +144,7 @@ void TApplication::ControlDestroying(TControl* control)
         Screen->Forms(i)->ControlDestroyed(control);
 }
 
-void TApplication::HandleException(std::exception_ptr error) noexcept
+void TApplication::HandleException(const std::exception_ptr& error) noexcept
 {
     String message;
     try {

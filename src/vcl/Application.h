@@ -80,7 +80,7 @@ public:
             HandleException(std::current_exception());
         }
     }
-    void HandleException(std::exception_ptr error) noexcept;
+    void HandleException(const std::exception_ptr& error) noexcept;
     void ShowException(const String& message);
 
     // A modal message box with the platform's flags; returns the ID of the button chosen.
