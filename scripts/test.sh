@@ -14,7 +14,7 @@ labels=$(ctest --preset asan --print-labels | sed -n 's/^  //p' | tr '\n' ' ')
 # The product's sources against the curated checks in .clang-tidy, which treat findings as errors.
 if command -v run-clang-tidy >/dev/null 2>&1; then
     echo "clang-tidy over src/"
-    run-clang-tidy -p build/asan -j 2 -quiet 'src/' >build/asan/clang-tidy.log 2>&1 \
+    run-clang-tidy -p build/asan -j 2 -quiet "$(pwd)/src/" >build/asan/clang-tidy.log 2>&1 \
         || { cat build/asan/clang-tidy.log; failed="${failed:+$failed and }clang-tidy"; }
 fi
 if command -v clang++ >/dev/null 2>&1; then
