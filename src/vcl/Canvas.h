@@ -78,3 +78,19 @@ private:
     TBrush brush_;
     TFont font_;
 };
+
+// Binds a canvas for as long as it lives, so that a paint that raises leaves it unbound.
+class TCanvasBinding
+{
+public:
+    TCanvasBinding(TCanvas& canvas, QImage* image, QPoint origin, QRect clip) : canvas_(canvas)
+    {
+        canvas_.Bind(image, origin, clip);
+    }
+    ~TCanvasBinding() { canvas_.Unbind(); }
+    TCanvasBinding(const TCanvasBinding&) = delete;
+    TCanvasBinding& operator=(const TCanvasBinding&) = delete;
+
+private:
+    TCanvas& canvas_;
+};

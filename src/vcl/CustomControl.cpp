@@ -11,12 +11,6 @@ void TCustomControl::PaintWindow(QImage& buffer, const QRect& update, QPoint off
 {
     if (!Opaque())
         TWinControl::PaintWindow(buffer, update, offset); // the background in Color
-    canvas_.Bind(&buffer, -offset, update.translated(-offset));
-    try {
-        Paint();
-    } catch (...) {
-        canvas_.Unbind();
-        throw;
-    }
-    canvas_.Unbind();
+    const TCanvasBinding binding(canvas_, &buffer, -offset, update.translated(-offset));
+    Paint();
 }

@@ -10,12 +10,7 @@ TGraphicControl::TGraphicControl(TComponent* owner)
 void TGraphicControl::PaintIn(QImage& buffer, const QRect& clip, QPoint offset)
 {
     const QRect area = QRect(Left(), Top(), Width(), Height()) & clip;
-    canvas_.Bind(&buffer, QPoint(Left(), Top()) - offset, area.translated(-offset));
-    try {
-        Paint();
-    } catch (...) {
-        canvas_.Unbind();
-        throw;
-    }
-    canvas_.Unbind();
+    const TCanvasBinding binding(canvas_, &buffer, QPoint(Left(), Top()) - offset,
+                                 area.translated(-offset));
+    Paint();
 }

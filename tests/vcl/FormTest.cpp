@@ -1,3 +1,4 @@
+#include "support/LoggingForm.h"
 #include "support/VclTesting.h"
 #include "vcl/Application.h"
 #include "vcl/Button.h"
@@ -17,29 +18,8 @@ using VclTesting::MessageBoxRecorder;
 using VclTesting::ProcessEventsAndIdle;
 
 namespace {
-using Log = std::vector<String>;
-
-// A form that writes the layer's messages it receives into a log.
-class LoggingForm : public TForm
-{
-    VCL_CLASS(LoggingForm, TForm)
-public:
-    LoggingForm(Log& log, const char* name) : TForm(nullptr), log_(log)
-    {
-        SetName(QString::fromLatin1(name));
-    }
-    void WndProc(TMessage& message) override
-    {
-        if (message.Msg == WM_ACTIVATE)
-            log_.push_back(Name() + (message.WParam == WA_INACTIVE ? " inactive" : " active"));
-        if (message.Msg == CM_MOUSEENTER || message.Msg == CM_MOUSELEAVE)
-            log_.push_back(Name() + (message.Msg == CM_MOUSEENTER ? " enter" : " leave"));
-        TForm::WndProc(message);
-    }
-
-private:
-    Log& log_;
-};
+using VclTesting::Log;
+using VclTesting::LoggingForm;
 
 class LoggingGraphic : public TGraphicControl
 {
@@ -140,10 +120,8 @@ TEST(Pointer, TrackingSendsOneLeaveThenOneEnterAcrossOverlappingWindows)
 {
     Log log;
     LoggingForm below(log, "Below"), above(log, "Above");
-    below.SetPosition(poDesigned);
-    above.SetPosition(poDesigned);
-    below.SetBounds(100, 100, 300, 200);
-    above.SetBounds(250, 150, 300, 200);
+    below.Place(Bounds(100, 100, 300, 200));
+    above.Place(Bounds(250, 150, 300, 200));
     above.SetFormStyle(fsStayOnTop);
     auto* spot = new LoggingGraphic(&below, log);
     spot->SetBounds(10, 10, 40, 40);

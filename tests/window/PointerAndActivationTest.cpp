@@ -1,4 +1,5 @@
 // The layer's pointer tracking and activation on a real X server without a window manager.
+#include "support/LoggingForm.h"
 #include "support/VclTesting.h"
 #include "support/XTesting.h"
 #include "vcl/Application.h"
@@ -12,37 +13,19 @@ using XTesting::Wait;
 using XTesting::WaitFor;
 
 namespace {
-using Log = std::vector<String>;
+using VclTesting::Log;
 
-class LoggingForm : public TForm
+// A logging form standing where bounds says.
+struct PlacedForm : VclTesting::LoggingForm
 {
-    VCL_CLASS(LoggingForm, TForm)
-public:
-    LoggingForm(Log& log, const char* name, TRect bounds) : TForm(nullptr), log_(log)
-    {
-        SetName(QString::fromLatin1(name));
-        SetCaption(Name());
-        SetPosition(poDesigned);
-        SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
-    }
-    void WndProc(TMessage& message) override
-    {
-        if (message.Msg == WM_ACTIVATE)
-            log_.push_back(Name() + (message.WParam == WA_INACTIVE ? " inactive" : " active"));
-        if (message.Msg == CM_MOUSEENTER || message.Msg == CM_MOUSELEAVE)
-            log_.push_back(Name() + (message.Msg == CM_MOUSEENTER ? " enter" : " leave"));
-        TForm::WndProc(message);
-    }
-
-private:
-    Log& log_;
+    PlacedForm(Log& log, const char* name, TRect bounds) : LoggingForm(log, name) { Place(bounds); }
 };
 
 struct TwoWindows : ::testing::Test
 {
     Log log;
-    LoggingForm below{log, "Below", Bounds(100, 100, 300, 200)};
-    LoggingForm above{log, "Above", Bounds(250, 150, 300, 200)};
+    PlacedForm below{log, "Below", Bounds(100, 100, 300, 200)};
+    PlacedForm above{log, "Above", Bounds(250, 150, 300, 200)};
     TwoWindows()
     {
         MoveMouse(5, 5);
@@ -89,9 +72,9 @@ TEST_F(TwoWindows, ShowingActivatesAndAClickActivatesTheWindowClickedInto)
 TEST(StackingOrder, AClickedWindowComesForwardButStaysUnderStayOnTopWindows)
 {
     Log log;
-    LoggingForm ordinary(log, "Ordinary", Bounds(100, 100, 300, 200));
-    LoggingForm onTop(log, "OnTop", Bounds(250, 150, 300, 200));
-    LoggingForm other(log, "Other", Bounds(50, 250, 300, 200));
+    PlacedForm ordinary(log, "Ordinary", Bounds(100, 100, 300, 200));
+    PlacedForm onTop(log, "OnTop", Bounds(250, 150, 300, 200));
+    PlacedForm other(log, "Other", Bounds(50, 250, 300, 200));
     ordinary.SetColor(clRed);
     onTop.SetColor(clBlue);
     other.SetColor(clYellow);
