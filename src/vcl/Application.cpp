@@ -138,6 +138,10 @@ void TApplication::ControlDestroying(TControl* control)
 {
     if (mouseControl_ == control)
         mouseControl_ = nullptr;
+    // A freed main form must not stay the main form: the help window's tour, the supporter and
+    // Run would reach it through MainForm().
+    if (mainForm_ == control)
+        mainForm_ = nullptr;
     if (!Screen)
         return;
     for (int i = 0; i < Screen->FormCount(); ++i)

@@ -42,7 +42,7 @@ public:
     ~TApplication() override;
 
     // Creates a form owned by the application and runs its creation event; the first form
-    // created becomes the main form.
+    // created becomes the main form (until it is freed).
     template<class T>
     T* CreateForm()
     {
