@@ -3,9 +3,9 @@
 #include "setupctrls/HelpForm.h"
 #include "setupctrls/SetupSupporter.h"
 #include "setupctrls/TechForm.h"
-#include "vcl/Label.h"
 #include "vcl/Application.h"
 #include "vcl/Form.h"
+#include "vcl/Label.h"
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QElapsedTimer>

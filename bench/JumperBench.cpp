@@ -35,8 +35,7 @@ void ClosedTwoJumper(benchmark::State& state)
 
 void LeftCappedThreeJumper(benchmark::State& state)
 {
-    PaintJumper<TThreeJumper>(
-        state, [](TThreeJumper& jumper) { jumper.SetJumperState(jsLeft); });
+    PaintJumper<TThreeJumper>(state, [](TThreeJumper& jumper) { jumper.SetJumperState(jsLeft); });
 }
 
 } // namespace

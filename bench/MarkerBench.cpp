@@ -31,7 +31,11 @@ void PrepareLooks(benchmark::State& state)
     }
     marker.Canvas().Unbind();
 }
-BENCHMARK(PrepareLooks)->Args({65, 65})->Args({68, 23})->Args({51, 21})->Unit(benchmark::kMicrosecond);
+BENCHMARK(PrepareLooks)
+    ->Args({65, 65})
+    ->Args({68, 23})
+    ->Args({51, 21})
+    ->Unit(benchmark::kMicrosecond);
 
 void MarkerRepaint(benchmark::State& state)
 {

@@ -11,6 +11,12 @@ cmake --build --preset asan
 failed=""
 ctest --preset asan -j2 || failed="asan"
 labels=$(ctest --preset asan --print-labels | sed -n 's/^  //p' | tr '\n' ' ')
+# Every C++ file in the layout .clang-format describes.
+if command -v clang-format >/dev/null 2>&1 && [ -d .git ]; then
+    echo "clang-format check"
+    git ls-files '*.cpp' '*.h' '*.inl' | grep -v /corpus/ | xargs clang-format --dry-run --Werror \
+        || failed="${failed:+$failed and }clang-format"
+fi
 # The product's sources against the curated checks in .clang-tidy, which treat findings as errors.
 if command -v run-clang-tidy >/dev/null 2>&1; then
     echo "clang-tidy over src/"

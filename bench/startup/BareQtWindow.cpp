@@ -12,19 +12,16 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWidget>
-#include <cstring>
-#include <memory>
 #include <cstdio>
+#include <cstring>
 #include <exception>
+#include <memory>
 
 namespace {
 class PhotoView : public QWidget
 {
 public:
-    explicit PhotoView(QImage photo)
-        : photo_(std::move(photo))
-    {
-    }
+    explicit PhotoView(QImage photo) : photo_(std::move(photo)) { }
 
 protected:
     void paintEvent(QPaintEvent*) override

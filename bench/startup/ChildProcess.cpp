@@ -14,8 +14,10 @@ ChildProcess::ChildProcess(const std::vector<std::string>& command)
     for (const std::string& argument : command)
         arguments.push_back(const_cast<char*>(argument.c_str()));
     arguments.push_back(nullptr);
-    if (arguments.size() < 2 || posix_spawnp(&pid_, arguments[0], nullptr, nullptr, arguments.data(), environ) != 0)
-        throw std::runtime_error("cannot start " + (command.empty() ? std::string("(nothing)") : command[0]));
+    if (arguments.size() < 2
+        || posix_spawnp(&pid_, arguments[0], nullptr, nullptr, arguments.data(), environ) != 0)
+        throw std::runtime_error(
+            "cannot start " + (command.empty() ? std::string("(nothing)") : command[0]));
 }
 
 ChildProcess::~ChildProcess()

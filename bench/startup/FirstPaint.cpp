@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 FirstPaint WaitForFirstPaint(XScreen& screen, const PhotoFinder& photo, const std::string& caption,
-                             ChildProcess& program, double timeoutMs)
+    ChildProcess& program, double timeoutMs)
 {
     const double deadline = NowMs() + timeoutMs;
     xcb_window_t window = XCB_NONE;
@@ -22,5 +22,6 @@ FirstPaint WaitForFirstPaint(XScreen& screen, const PhotoFinder& photo, const st
                 return {lookedAt, *origin};
         SleepMs(1);
     }
-    throw std::runtime_error("no window captioned \"" + caption + "\" showed the photograph in time");
+    throw std::runtime_error(
+        "no window captioned \"" + caption + "\" showed the photograph in time");
 }

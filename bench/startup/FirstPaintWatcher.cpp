@@ -26,7 +26,7 @@ int main(int argc, char** argv)
         const long peak = program.PeakResidentKb();
         program.End();
         std::printf("first_paint_ms=%.1f peak_rss_at_paint_kb=%ld peak_rss_kb=%ld\n",
-                    paint.timeMs - start, peakAtPaint, peak);
+            paint.timeMs - start, peakAtPaint, peak);
         return 0;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "FirstPaintWatcher: %s\n", error.what());

@@ -16,8 +16,8 @@ const char* const MainCaption = "Setup";
 const char* const PopupCaption = "Relay Enabling";
 const char* const HelpCaption = "Instructions for Settings utility";
 // On the photograph: the middle of the marker, and a spot with no marker and no popup over it.
-constexpr Point MarkerCentre{106 + 51 / 2, 249 + 21 / 2};
-constexpr Point Bare{560, 200};
+constexpr Point MarkerCentre {106 + 51 / 2, 249 + 21 / 2};
+constexpr Point Bare {560, 200};
 // A showing is over when its pixels have not changed for this long.
 constexpr double SettledMs = 300;
 // The share of the settled pixels that a frame must show to count as the popup painted, so a
@@ -108,7 +108,8 @@ Point On(Point photo, Point spot)
 int main(int argc, char** argv)
 {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s <photo.jpg> <re-showings> <program> [arguments...]\n", argv[0]);
+        std::fprintf(
+            stderr, "usage: %s <photo.jpg> <re-showings> <program> [arguments...]\n", argv[0]);
         return 2;
     }
     try {

@@ -26,8 +26,8 @@ struct ErrorManager
 }
 
 // Only plain data lives in this frame, so the jump back into it skips no destructor.
-bool Run(jpeg_decompress_struct& info, ErrorManager& errors, const std::vector<unsigned char>& bytes,
-         const JpegFile::RowsFor& rowsFor)
+bool Run(jpeg_decompress_struct& info, ErrorManager& errors,
+    const std::vector<unsigned char>& bytes, const JpegFile::RowsFor& rowsFor)
 {
     if (setjmp(errors.jump))
         return false;
@@ -53,9 +53,9 @@ void JpegFile::Decode(const std::string& path, const RowsFor& rowsFor)
     std::ifstream file(path, std::ios::binary);
     if (!file)
         throw std::runtime_error("cannot open " + path);
-    const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), {}};
-    jpeg_decompress_struct info{};
-    ErrorManager errors{};
+    const std::vector<unsigned char> bytes {std::istreambuf_iterator<char>(file), {}};
+    jpeg_decompress_struct info {};
+    ErrorManager errors {};
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = JumpWithMessage;
     const bool decoded = Run(info, errors, bytes, rowsFor);

@@ -21,7 +21,8 @@ bool Near(std::uint32_t a, std::uint32_t b)
 PhotoFinder::PhotoFinder(const std::string& path)
 {
     JpegFile::Decode(path, [this](int width, int height, std::size_t& stride) {
-        photo_ = {width, height, std::vector<std::uint32_t>(std::size_t(width) * std::size_t(height))};
+        photo_
+            = {width, height, std::vector<std::uint32_t>(std::size_t(width) * std::size_t(height))};
         stride = std::size_t(width) * sizeof(std::uint32_t);
         return reinterpret_cast<unsigned char*>(photo_.data.data());
     });
@@ -50,7 +51,7 @@ std::optional<Point> PhotoFinder::Find(XScreen& screen, const Rect& window) cons
             continue;
         const Pixels second = screen.Grab({left + SecondColumn, window.y + top, 1, photo_.height});
         if (second.height == photo_.height && ColumnMatches(second, 0, SecondColumn))
-            return Point{left, window.y + top};
+            return Point {left, window.y + top};
     }
     return std::nullopt;
 }

@@ -7,11 +7,9 @@
 
 namespace {
 // xcb replies are malloc'ed.
-template<class T>
-using Reply = std::unique_ptr<T, decltype(&std::free)>;
+template<class T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
-template<class T>
-Reply<T> Own(T* reply)
+template<class T> Reply<T> Own(T* reply)
 {
     return Reply<T>(reply, &std::free);
 }
@@ -22,7 +20,7 @@ std::string PropertyText(xcb_connection_t* connection, xcb_get_property_cookie_t
     if (!reply)
         return {};
     return std::string(static_cast<const char*>(xcb_get_property_value(reply.get())),
-                       std::size_t(xcb_get_property_value_length(reply.get())));
+        std::size_t(xcb_get_property_value_length(reply.get())));
 }
 } // namespace
 
@@ -70,7 +68,8 @@ std::string XScreen::Caption(xcb_get_property_cookie_t netName, xcb_get_property
 
 std::optional<xcb_window_t> XScreen::FindShownWindow(const std::string& caption)
 {
-    auto tree = Own(xcb_query_tree_reply(connection_, xcb_query_tree(connection_, screen_->root), nullptr));
+    auto tree = Own(
+        xcb_query_tree_reply(connection_, xcb_query_tree(connection_, screen_->root), nullptr));
     if (!tree)
         return std::nullopt;
     const xcb_window_t* children = xcb_query_tree_children(tree.get());
@@ -84,12 +83,13 @@ std::optional<xcb_window_t> XScreen::FindShownWindow(const std::string& caption)
     std::vector<Asked> asked;
     for (int i = 0; i < count; ++i)
         asked.push_back({xcb_get_window_attributes(connection_, children[i]),
-                         xcb_get_property(connection_, 0, children[i], netWmName_, utf8String_, 0, 256),
-                         xcb_get_property(connection_, 0, children[i], XCB_ATOM_WM_NAME,
-                                          XCB_ATOM_STRING, 0, 256)});
+            xcb_get_property(connection_, 0, children[i], netWmName_, utf8String_, 0, 256),
+            xcb_get_property(
+                connection_, 0, children[i], XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 0, 256)});
     std::optional<xcb_window_t> found;
     for (int i = 0; i < count; ++i) { // bottom to top: the last match is the topmost
-        auto attributes = Own(xcb_get_window_attributes_reply(connection_, asked[i].attributes, nullptr));
+        auto attributes
+            = Own(xcb_get_window_attributes_reply(connection_, asked[i].attributes, nullptr));
         const bool viewable = attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
         if (Caption(asked[i].netName, asked[i].name) == caption && viewable)
             found = children[i];
@@ -105,7 +105,7 @@ std::optional<Rect> XScreen::Geometry(xcb_window_t window)
     auto origin = Own(xcb_translate_coordinates_reply(connection_, originCookie, nullptr));
     if (!geometry || !origin)
         return std::nullopt;
-    return Rect{origin->dst_x, origin->dst_y, geometry->width, geometry->height};
+    return Rect {origin->dst_x, origin->dst_y, geometry->width, geometry->height};
 }
 
 Pixels XScreen::Grab(const Rect& area)
@@ -116,14 +116,13 @@ Pixels XScreen::Grab(const Rect& area)
     const int bottom = std::min(area.y + area.height, screen.height);
     if (right <= left || bottom <= top)
         return {};
-    auto image = Own(xcb_get_image_reply(
-        connection_,
+    auto image = Own(xcb_get_image_reply(connection_,
         xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, screen_->root, int16_t(left),
-                      int16_t(top), uint16_t(right - left), uint16_t(bottom - top), ~0u),
+            int16_t(top), uint16_t(right - left), uint16_t(bottom - top), ~0u),
         nullptr));
     if (!image || image->depth != 24)
         throw std::runtime_error("the screen must be 24 bits deep");
-    Pixels pixels{right - left, bottom - top, {}};
+    Pixels pixels {right - left, bottom - top, {}};
     const auto* bytes = reinterpret_cast<const std::uint32_t*>(xcb_get_image_data(image.get()));
     pixels.data.assign(bytes, bytes + std::size_t(pixels.width) * std::size_t(pixels.height));
     for (std::uint32_t& pixel : pixels.data)
@@ -140,14 +139,14 @@ void XScreen::MovePointer(int x, int y)
 
 void XScreen::AskToClose(xcb_window_t window)
 {
-    xcb_client_message_event_t message{};
+    xcb_client_message_event_t message {};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
     message.window = window;
     message.type = wmProtocols_;
     message.data.data32[0] = wmDeleteWindow_;
     message.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(connection_, 0, window, XCB_EVENT_MASK_NO_EVENT,
-                   reinterpret_cast<const char*>(&message));
+    xcb_send_event(
+        connection_, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
     xcb_flush(connection_);
 }

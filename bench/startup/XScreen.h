@@ -19,7 +19,10 @@ struct Pixels
 {
     int width = 0, height = 0;
     std::vector<std::uint32_t> data;
-    std::uint32_t At(int x, int y) const { return data[std::size_t(y) * std::size_t(width) + std::size_t(x)]; }
+    std::uint32_t At(int x, int y) const
+    {
+        return data[std::size_t(y) * std::size_t(width) + std::size_t(x)];
+    }
     bool operator==(const Pixels&) const = default;
 };
 

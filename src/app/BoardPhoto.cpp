@@ -8,5 +8,5 @@ QByteArray BoardPhotoDefinitionBytes()
 {
     // The bytes live in the program image for its whole run; no copy is needed.
     return QByteArray::fromRawData(reinterpret_cast<const char*>(BoardPhotoDefinition),
-                                   static_cast<qsizetype>(BoardPhotoDefinitionSize));
+        static_cast<qsizetype>(BoardPhotoDefinitionSize));
 }

@@ -19,10 +19,10 @@
 #include <cstdlib>
 
 namespace {
-const char* const EnableText =
-    "This jumper allows you to configure the relay to be controlled by the watchdog circuit, "
-    "always de-energized, or always energized. It should be in the Watchdog-Controlled position "
-    "for normal use, but can also be used as an \"OK\" signal to an external device.";
+const char* const EnableText
+    = "This jumper allows you to configure the relay to be controlled by the watchdog circuit, "
+      "always de-energized, or always energized. It should be in the Watchdog-Controlled position "
+      "for normal use, but can also be used as an \"OK\" signal to an external device.";
 
 const char* const ConnectText[] = {
     "These pins are used to connect the card to the system. Connection is described in detail in "
@@ -40,16 +40,14 @@ const char* const ConnectText[] = {
     "of the other configurations in the manual.",
 };
 
-template<class T>
-T* Make(TComponent* owner, const char* name)
+template<class T> T* Make(TComponent* owner, const char* name)
 {
     auto* component = new T(owner);
     component->SetName(QString::fromLatin1(name));
     return component;
 }
 
-template<class T>
-T* Make(TComponent* owner, const char* name, TWinControl* parent)
+template<class T> T* Make(TComponent* owner, const char* name, TWinControl* parent)
 {
     T* control = Make<T>(owner, name);
     control->SetParent(parent);
@@ -65,8 +63,7 @@ TMenuItem* MakeItem(TComponent* owner, const char* name, const char* caption, TM
 }
 } // namespace
 
-TMainForm::TMainForm(TComponent* owner)
-    : TForm(owner)
+TMainForm::TMainForm(TComponent* owner) : TForm(owner)
 {
     SetName(QStringLiteral("MainForm"));
     SetBounds(181, 92, 826, 631);
@@ -114,8 +111,8 @@ void TMainForm::LoadBoardPicture(TBoardImage* image, const QByteArray& definitio
     try {
         picture.ReadData(stream);
     } catch (const Exception& error) {
-        const String message = QStringLiteral("The card photograph cannot be shown: %1")
-                                   .arg(error.Message());
+        const String message
+            = QStringLiteral("The card photograph cannot be shown: %1").arg(error.Message());
         QTimer::singleShot(0, [message] { Application->ShowException(message); });
         return;
     }
@@ -149,9 +146,8 @@ void TMainForm::CreateEnablePanel()
     EnableBox->SetBounds(15, 18, 130, 21);
     EnableBox->SetStyle(csDropDownList);
     EnableBox->SetItemHeight(13);
-    EnableBox->Items().SetStrings(
-        {QStringLiteral("Watchdog-Controlled"), QStringLiteral("Always De-Energized"),
-         QStringLiteral("Always Energized")});
+    EnableBox->Items().SetStrings({QStringLiteral("Watchdog-Controlled"),
+        QStringLiteral("Always De-Energized"), QStringLiteral("Always Energized")});
     EnableBox->SetTabOrder(0);
     EnableBox->OnChange = [this](TObject* sender) { EnableBoxChange(sender); };
 }
@@ -203,7 +199,8 @@ void TMainForm::CreateMainMenu()
     Exit2 = MakeItem(this, "Exit2", "&Exit", File1);
     Exit2->OnClick = [this](TObject* sender) { Exit2Click(sender); };
     Help1 = MakeItem(this, "Help1", "&Help", bar);
-    Howtousethisprogram1 = MakeItem(this, "Howtousethisprogram1", "H&ow to use this program", Help1);
+    Howtousethisprogram1
+        = MakeItem(this, "Howtousethisprogram1", "H&ow to use this program", Help1);
     Howtousethisprogram1->OnClick = [this](TObject* sender) { Howtousethisprogram1Click(sender); };
     TechnicalSupport1 = MakeItem(this, "TechnicalSupport1", "&Technical Support", Help1);
     TechnicalSupport1->OnClick = [this](TObject* sender) { TechnicalSupport1Click(sender); };

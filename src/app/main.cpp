@@ -10,7 +10,8 @@ int main(int argc, char** argv)
     qputenv("QT_NO_GLIB", "1");
     // The program places its own windows, which a Wayland compositor does not allow; run on
     // XWayland unless the user chose a platform.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+        && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication qtApplication(argc, argv);

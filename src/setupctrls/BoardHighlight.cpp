@@ -24,7 +24,8 @@ const KindRow& Kind(THighlightType type)
 {
     static const KindRow rows[] = {
         {clBlue, 0.25f, 1.0f, 0.5f, "&Options", "Options", {"&Help"}},
-        {clYellow, 0.5f, 1.0f, 0.75f, "&Settings", "Settings", {"&Calibration", "&Options", "&Help"}},
+        {clYellow, 0.5f, 1.0f, 0.75f, "&Settings", "Settings",
+            {"&Calibration", "&Options", "&Help"}},
         {clRed, 0.5f, 1.0f, 0.75f, "&Calibration", "Calibration", {"&Options", "&Help"}},
     };
     return rows[std::min<int>(type, htCalibration)];
@@ -79,8 +80,7 @@ TMenuItem* ChildCaptioned(const TMenuItem* menu, const String& caption)
 }
 } // namespace
 
-TBoardHighlight::TBoardHighlight(TComponent* owner)
-    : TGraphicControl(owner)
+TBoardHighlight::TBoardHighlight(TComponent* owner) : TGraphicControl(owner)
 {
     SetBounds(Left(), Top(), 65, 65);
     SetHighlightType(htSettings);
@@ -171,8 +171,7 @@ void TBoardHighlight::PrepareLooks()
     if (background.isNull())
         return; // nothing beneath to shade: the looks stay black
     const TRingLook looks[] = {{&normalLook_.Image(), normalStrength_, false},
-                               {&glowLook_.Image(), glowStrength_, true},
-                               {&litLook_.Image(), litStrength_, false}};
+        {&glowLook_.Image(), glowStrength_, true}, {&litLook_.Image(), litStrength_, false}};
     ShadeRings(background, ringColor_, looks);
 }
 
@@ -373,7 +372,7 @@ void TBoardHighlight::BuildPopup()
     }
     popup_->SetCaption(displayTitle_);
     popup_->SetBounds(popup_->Left(), popup_->Top(), std::max(194, popup_->Width()),
-                      std::max(122, popup_->Height()));
+        std::max(122, popup_->Height()));
     popup_->SetConstraints({popup_->Width(), popup_->Height(), 0, 0});
     popup_->SetTag(highlightType_);
     popup_->SetPosition(poDesigned);

@@ -2,8 +2,7 @@
 #include "setupctrls/BoardHighlight.h"
 #include "vcl/Form.h"
 
-TBoardImage::TBoardImage(TComponent* owner)
-    : TCustomPanel(owner)
+TBoardImage::TBoardImage(TComponent* owner) : TCustomPanel(owner)
 {
     picture_.OnChange = [this](TObject*) { ApplyPicture(); };
     SetBounds(Left(), Top(), 105, 105);
@@ -89,7 +88,7 @@ TRect TBoardImage::PictureRect() const
         return Rect(0, 0, ClientWidth(), ClientHeight());
     if (center_)
         return Bounds(Div(Width() - pictureWidth, 2), Div(Height() - pictureHeight, 2),
-                      pictureWidth, pictureHeight);
+            pictureWidth, pictureHeight);
     return Rect(0, 0, pictureWidth, pictureHeight);
 }
 
@@ -132,7 +131,8 @@ void TBoardImage::ApplyPicture()
         SetBounds(Left(), Top(), pictureWidth, pictureHeight);
     if (TGraphic* graphic = picture_.Graphic()) {
         graphic->SetTransparent(transparent_);
-        const bool covers = stretch_ || (graphic->Width() >= Width() && graphic->Height() >= Height());
+        const bool covers
+            = stretch_ || (graphic->Width() >= Width() && graphic->Height() >= Height());
         SetOpaque(!graphic->Transparent() && covers);
         if (RequestPaletteRealize() && inPaint_)
             Repaint();

@@ -13,10 +13,7 @@ void SizePicture(TBitmap& bitmap, int width, int height, qreal ratio)
 
 } // namespace
 
-TJumper::TJumper(TComponent* owner)
-    : TGraphicControl(owner)
-{
-}
+TJumper::TJumper(TComponent* owner) : TGraphicControl(owner) { }
 
 void TJumper::SetOrientation(TOrientationType value)
 {
@@ -107,8 +104,8 @@ void TJumper::TurnWorkPicture()
             const TPoint to = TurnedPixel(orientation_, i, j, w, h);
             if (!output.contains(to.X, to.Y))
                 continue; // a fractional ratio may round the two sizes apart
-            std::memcpy(output_.ScanLine(to.Y) + to.X * kPixelBytes, row + i * kPixelBytes,
-                kPixelBytes);
+            std::memcpy(
+                output_.ScanLine(to.Y) + to.X * kPixelBytes, row + i * kPixelBytes, kPixelBytes);
         }
     }
 }

@@ -5,14 +5,10 @@
 #include "vcl/Screen.h"
 #include "vcl/StatusBar.h"
 
-TPopupForm::TPopupForm(TBoardHighlight* marker)
-    : TForm(marker)
-    , marker_(marker)
-{
-}
+TPopupForm::TPopupForm(TBoardHighlight* marker) : TForm(marker), marker_(marker) { }
 
-TButton* TPopupForm::AddButton(const char* name, const char* caption, TRect bounds,
-                               TAnchors anchors)
+TButton* TPopupForm::AddButton(
+    const char* name, const char* caption, TRect bounds, TAnchors anchors)
 {
     auto* button = new TButton(this);
     button->SetName(QString::fromLatin1(name));
@@ -35,15 +31,15 @@ void TPopupForm::BuildControls(int memoHeight, const TStrings* lines)
     PopupStatus->SetAnchors(akLeft | akRight | akBottom);
     PopupStatus->AddPanel().SetBevel(pbNone);
 
-    PreviousButton = AddButton("PreviousButton", "Previous", Bounds(6, ch - 44, 58, 25),
-                               akLeft | akBottom);
+    PreviousButton
+        = AddButton("PreviousButton", "Previous", Bounds(6, ch - 44, 58, 25), akLeft | akBottom);
     PreviousButton->OnClick = [this](TObject* sender) { marker_->PreviousClick(sender); };
     // Neither left nor right anchor: the button stays centred.
-    NextButton = AddButton("NextButton", "Next", Bounds(Div(cw - 58, 2), ch - 44, 58, 25),
-                           akBottom);
+    NextButton
+        = AddButton("NextButton", "Next", Bounds(Div(cw - 58, 2), ch - 44, 58, 25), akBottom);
     NextButton->OnClick = [this](TObject* sender) { marker_->NextClick(sender); };
-    DoneButton = AddButton("DoneButton", "Done", Bounds(cw - 64, ch - 44, 58, 25),
-                           akRight | akBottom);
+    DoneButton
+        = AddButton("DoneButton", "Done", Bounds(cw - 64, ch - 44, 58, 25), akRight | akBottom);
     DoneButton->OnClick = [this](TObject* sender) { marker_->DoneClick(sender); };
 
     StatusMemo = new TMemo(this);

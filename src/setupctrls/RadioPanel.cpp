@@ -1,8 +1,7 @@
 #include "setupctrls/RadioPanel.h"
 #include "setupctrls/TwoJumper.h"
 
-TRadioPanel::TRadioPanel(TComponent* owner)
-    : TCustomPanel(owner)
+TRadioPanel::TRadioPanel(TComponent* owner) : TCustomPanel(owner)
 {
     SetAnchors(akLeft | akTop);
     SetBevelOuter(bvNone);

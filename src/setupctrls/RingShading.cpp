@@ -32,7 +32,7 @@ QRgb ShadePixel(QRgb pixel, QRgb colour, float a, bool inRing, const TRingLook& 
     a = static_cast<float>(static_cast<double>(a) * look.strength);
     const auto b = static_cast<float>(1.0 - a);
     return qRgb(Blend(qRed(pixel), qRed(colour), a, b), Blend(qGreen(pixel), qGreen(colour), a, b),
-                Blend(qBlue(pixel), qBlue(colour), a, b));
+        Blend(qBlue(pixel), qBlue(colour), a, b));
 }
 } // namespace
 
@@ -78,6 +78,6 @@ void ShadeRings(const QImage& background, TColor colour, std::span<const TRingLo
 void ShadeRing(QImage& image, TColor colour, float strength, bool whiteLine)
 {
     const QImage background = image;
-    const TRingLook look{&image, strength, whiteLine};
+    const TRingLook look {&image, strength, whiteLine};
     ShadeRings(background, colour, {&look, 1});
 }

@@ -1,8 +1,7 @@
 #include "setupctrls/ThreeJumper.h"
 #include <algorithm>
 
-TThreeJumper::TThreeJumper(TComponent* owner)
-    : TJumper(owner)
+TThreeJumper::TThreeJumper(TComponent* owner) : TJumper(owner)
 {
     SetWidth(43);
     SetHeight(18);

@@ -2,8 +2,7 @@
 #include "setupctrls/RadioPanel.h"
 #include <algorithm>
 
-TTwoJumper::TTwoJumper(TComponent* owner)
-    : TJumper(owner)
+TTwoJumper::TTwoJumper(TComponent* owner) : TJumper(owner)
 {
     SetWidth(34);
     SetHeight(18);

@@ -34,9 +34,9 @@ public:
 } // namespace
 
 TApplication::TApplication()
-    : TComponent(nullptr)
-    , mouse_(std::make_unique<TMouse>())
-    , hooks_(std::make_unique<TInputWatcher>())
+    : TComponent(nullptr),
+      mouse_(std::make_unique<TMouse>()),
+      hooks_(std::make_unique<TInputWatcher>())
 {
     Application = this;
     Mouse = mouse_.get();
@@ -63,9 +63,9 @@ void TApplication::HookEventLoop()
     QObject* hooks = hooks_.get();
     qApp->installEventFilter(hooks);
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-                     hooks, [this] { Idle(); });
+        hooks, [this] { Idle(); });
     QObject::connect(qApp, &QApplication::focusChanged, hooks,
-                     [this](QWidget*, QWidget* now) { FocusChanged(now); });
+        [this](QWidget*, QWidget* now) { FocusChanged(now); });
 }
 
 void TApplication::Run()

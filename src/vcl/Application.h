@@ -14,7 +14,8 @@ class TScreen;
 
 using TIdleEvent = std::function<void(TObject* Sender, bool& Done)>;
 // Answers a message box in place of a person: returns the button's ID.
-using TMessageBoxHandler = std::function<int(const String& text, const String& caption, unsigned flags)>;
+using TMessageBoxHandler
+    = std::function<int(const String& text, const String& caption, unsigned flags)>;
 
 constexpr unsigned MB_OK = 0x0;
 constexpr unsigned MB_OKCANCEL = 0x1;
@@ -43,8 +44,7 @@ public:
 
     // Creates a form owned by the application and runs its creation event; the first form
     // created becomes the main form (until it is freed).
-    template<class T>
-    T* CreateForm()
+    template<class T> T* CreateForm()
     {
         T* form = new T(this);
         if (!mainForm_)
@@ -71,8 +71,7 @@ public:
     String Title;
 
     // Runs f; an error escaping it is shown in a message box and the program goes on.
-    template<class F>
-    void Guard(F&& f) noexcept
+    template<class F> void Guard(F&& f) noexcept
     {
         try {
             f();

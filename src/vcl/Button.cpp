@@ -3,14 +3,12 @@
 #include "vcl/Form.h"
 #include <QPushButton>
 
-TButton::TButton(TComponent* owner)
-    : TWinControl(owner, new QPushButton)
+TButton::TButton(TComponent* owner) : TWinControl(owner, new QPushButton)
 {
     SetBounds(0, 0, 75, 25);
     SetTabStop(true);
-    QObject::connect(Button(), &QPushButton::clicked, [this] {
-        Application->Guard([this] { Click(); });
-    });
+    QObject::connect(
+        Button(), &QPushButton::clicked, [this] { Application->Guard([this] { Click(); }); });
 }
 
 QPushButton* TButton::Button() const

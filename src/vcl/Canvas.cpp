@@ -15,7 +15,6 @@ constexpr double kArcStepPixels = 2.0; // chord length of the polyline that appr
 constexpr int kMinArcSteps = 8;
 constexpr int kMaxArcSteps = 4096;
 
-
 Qt::PenStyle ToQtPenStyle(TPenStyle style)
 {
     switch (style) {
@@ -135,7 +134,7 @@ static QRect DeviceRect(const QImage& image, const QRect& logical)
 {
     const qreal ratio = image.devicePixelRatio();
     return QRect(qRound(logical.x() * ratio), qRound(logical.y() * ratio),
-                 qRound(logical.width() * ratio), qRound(logical.height() * ratio));
+        qRound(logical.width() * ratio), qRound(logical.height() * ratio));
 }
 
 QRect TCanvas::ClipRect() const
@@ -304,7 +303,8 @@ void TCanvas::Blit(const QImage& source, const QRect& from, const QRect& to)
         return;
     }
     const bool sameDensity = source.devicePixelRatio() == image_->devicePixelRatio();
-    if (from.size() == to.size() && sameDensity && RawCompatible(source.format(), image_->format())) {
+    if (from.size() == to.size() && sameDensity
+        && RawCompatible(source.format(), image_->format())) {
         CopyBlock(source, DeviceRect(source, from), DeviceRect(*image_, to));
         return;
     }

@@ -42,8 +42,7 @@ private:
 } // namespace
 
 TComboBox::TComboBox(TComponent* owner)
-    : TWinControl(owner, new QComboBox)
-    , items_(std::make_unique<TComboBoxStrings>(Combo()))
+    : TWinControl(owner, new QComboBox), items_(std::make_unique<TComboBoxStrings>(Combo()))
 {
     SetBounds(0, 0, 145, 21);
     SetTabStop(true);

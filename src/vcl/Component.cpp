@@ -2,8 +2,7 @@
 #include "vcl/SysUtils.h"
 #include <algorithm>
 
-TComponent::TComponent(TComponent* owner)
-    : owner_(owner)
+TComponent::TComponent(TComponent* owner) : owner_(owner)
 {
     if (owner_)
         owner_->components_.push_back(this);

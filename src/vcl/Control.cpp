@@ -6,8 +6,7 @@
 #include <QWidget>
 #include <cmath>
 
-TControl::TControl(TComponent* owner)
-    : TComponent(owner)
+TControl::TControl(TComponent* owner) : TComponent(owner)
 {
     font_.OnChange = [this](TObject*) {
         if (!followingParentFont_)
@@ -88,7 +87,7 @@ namespace {
 // One axis of anchoring: where a control of the remembered start and size stands when its
 // parent went from the remembered extent to the new one.
 void FollowAnchors(bool nearSide, bool farSide, int start, int size, int oldExtent, int newExtent,
-                   int& outStart, int& outSize)
+    int& outStart, int& outSize)
 {
     const int delta = newExtent - oldExtent;
     outStart = start;
@@ -110,9 +109,9 @@ void TControl::ParentResized(int parentWidth, int parentHeight)
     }
     int left, width, top, height;
     FollowAnchors(anchors_ & akLeft, anchors_ & akRight, anchorRect_.Left, anchorRect_.Width(),
-                  anchorParentWidth_, parentWidth, left, width);
+        anchorParentWidth_, parentWidth, left, width);
     FollowAnchors(anchors_ & akTop, anchors_ & akBottom, anchorRect_.Top, anchorRect_.Height(),
-                  anchorParentHeight_, parentHeight, top, height);
+        anchorParentHeight_, parentHeight, top, height);
     SetBoundsByParent(left, top, width, height);
 }
 
@@ -268,7 +267,7 @@ void TControl::Repaint()
 
 std::intptr_t TControl::Perform(unsigned msg, std::intptr_t wParam, std::intptr_t lParam)
 {
-    TMessage message{msg, wParam, lParam, 0};
+    TMessage message {msg, wParam, lParam, 0};
     WndProc(message);
     return message.Result;
 }

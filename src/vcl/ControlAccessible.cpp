@@ -44,7 +44,8 @@ void ForgetAccessible(TControl* control)
     auto it = registered.find(control);
     if (it == registered.end())
         return;
-    if (auto* accessible = static_cast<TGraphicAccessible*>(QAccessible::accessibleInterface(it.value())))
+    if (auto* accessible
+        = static_cast<TGraphicAccessible*>(QAccessible::accessibleInterface(it.value())))
         accessible->Detach();
     QAccessible::deleteAccessibleInterface(it.value());
     registered.erase(it);
@@ -129,7 +130,7 @@ QStringList TGraphicAccessible::actionNames() const
     const bool pressable = control_ && control_->Enabled()
         && (control_->AccessibleRole() == QAccessible::Button
             || control_->AccessibleRole() == QAccessible::CheckBox);
-    return pressable ? QStringList{pressAction()} : QStringList{};
+    return pressable ? QStringList {pressAction()} : QStringList {};
 }
 
 void TGraphicAccessible::doAction(const QString& actionName)

@@ -2,10 +2,7 @@
 #include "vcl/SurfaceView.h"
 #include <QImage>
 
-TCustomControl::TCustomControl(TComponent* owner)
-    : TWinControl(owner, new TSurfaceView)
-{
-}
+TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner, new TSurfaceView) { }
 
 void TCustomControl::PaintWindow(QImage& buffer, const QRect& update, QPoint offset)
 {

@@ -5,8 +5,7 @@ constexpr TColor clBtnHighlight = 0xFFFFFF;
 constexpr TColor clBtnShadow = 0xA0A0A0;
 } // namespace
 
-TCustomPanel::TCustomPanel(TComponent* owner)
-    : TCustomControl(owner)
+TCustomPanel::TCustomPanel(TComponent* owner) : TCustomControl(owner)
 {
     SetBounds(0, 0, 185, 41);
 }

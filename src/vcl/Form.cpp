@@ -16,12 +16,11 @@ QMargins FrameMargins(const QWidget* view)
     const QRect frame = view->frameGeometry();
     const QRect client = view->geometry();
     return {client.left() - frame.left(), client.top() - frame.top(),
-            frame.right() - client.right(), frame.bottom() - client.bottom()};
+        frame.right() - client.right(), frame.bottom() - client.bottom()};
 }
 } // namespace
 
-TCustomForm::TCustomForm(TComponent* owner)
-    : TWinControl(owner, new TFormView)
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner, new TFormView)
 {
     SetBounds(0, 0, 320, 240);
     SetVisible(false);
@@ -78,7 +77,8 @@ bool TCustomForm::KeepsBackBuffer() const
 {
     for (int i = 0; i < ControlCount(); ++i) {
         const TControl* child = Controls(i);
-        if (!child->IsWindowed() && static_cast<const TGraphicControl*>(child)->ReadsParentSurface())
+        if (!child->IsWindowed()
+            && static_cast<const TGraphicControl*>(child)->ReadsParentSurface())
             return true;
     }
     return false;
@@ -140,10 +140,10 @@ void TCustomForm::SetConstraints(const TSizeConstraints& value)
     const QMargins frame = FrameMargins(View());
     const int frameWidth = frame.left() + frame.right();
     const int frameHeight = frame.top() + frame.bottom();
-    View()->setMinimumSize(std::max(0, value.MinWidth - frameWidth),
-                           std::max(0, value.MinHeight - frameHeight));
+    View()->setMinimumSize(
+        std::max(0, value.MinWidth - frameWidth), std::max(0, value.MinHeight - frameHeight));
     View()->setMaximumSize(value.MaxWidth > 0 ? value.MaxWidth - frameWidth : QWIDGETSIZE_MAX,
-                           value.MaxHeight > 0 ? value.MaxHeight - frameHeight : QWIDGETSIZE_MAX);
+        value.MaxHeight > 0 ? value.MaxHeight - frameHeight : QWIDGETSIZE_MAX);
 }
 
 void TCustomForm::SetMenu(TMainMenu* menu)
@@ -169,7 +169,7 @@ void TCustomForm::BoundsChanged()
         syncingFromView_ = true;
         View()->move(Left(), Top());
         View()->resize(std::max(1, Width() - frame.left() - frame.right()),
-                       std::max(1, Height() - frame.top() - frame.bottom()));
+            std::max(1, Height() - frame.top() - frame.bottom()));
         syncingFromView_ = false;
         FormView()->Layout();
     }
@@ -207,7 +207,7 @@ void TCustomForm::PlaceBeforeFirstShow()
     const TRect work = Screen->WorkAreaRect();
     auto centreOn = [this](const TRect& area) {
         SetBounds(area.Left + (area.Width() - Width()) / 2,
-                  area.Top + (area.Height() - Height()) / 2, Width(), Height());
+            area.Top + (area.Height() - Height()) / 2, Width(), Height());
     };
     switch (position_) {
     case poScreenCenter:

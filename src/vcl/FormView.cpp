@@ -7,8 +7,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 
-TFormView::TFormView()
-    : client_(new TSurfaceView(this))
+TFormView::TFormView() : client_(new TSurfaceView(this))
 {
     setAttribute(Qt::WA_ShowWithoutActivating); // the layer activates windows itself
 }

@@ -1,8 +1,7 @@
 #include "vcl/Label.h"
 #include <QFontMetrics>
 
-TLabel::TLabel(TComponent* owner)
-    : TGraphicControl(owner)
+TLabel::TLabel(TComponent* owner) : TGraphicControl(owner)
 {
     SetBounds(0, 0, 65, 17);
     SetParentColor(true);

@@ -50,8 +50,7 @@ private:
 } // namespace
 
 TMemo::TMemo(TComponent* owner)
-    : TWinControl(owner, new QPlainTextEdit)
-    , lines_(std::make_unique<TMemoStrings>(Editor()))
+    : TWinControl(owner, new QPlainTextEdit), lines_(std::make_unique<TMemoStrings>(Editor()))
 {
     SetBounds(0, 0, 185, 89);
     SetTabStop(true);

@@ -4,9 +4,7 @@
 #include <QMenu>
 #include <algorithm>
 
-TMenuItem::TMenuItem(TComponent* owner)
-    : TComponent(owner)
-    , action_(new QAction)
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), action_(new QAction)
 {
     QObject::connect(action_, &QAction::triggered, [this] {
         Application->Guard([this] { Click(); });
@@ -105,11 +103,7 @@ void TMenuItem::Click()
         OnClick(this);
 }
 
-TMainMenu::TMainMenu(TComponent* owner)
-    : TComponent(owner)
-    , items_(new TMenuItem(this))
-{
-}
+TMainMenu::TMainMenu(TComponent* owner) : TComponent(owner), items_(new TMenuItem(this)) { }
 
 void TMainMenu::ShowIn(QWidget* bar)
 {

@@ -22,7 +22,10 @@ public:
 // Declares ClassName() and InheritsFrom() for a class derived from Base.
 #define VCL_CLASS(Name, Base)                                                                      \
 public:                                                                                            \
-    String ClassName() const override { return QStringLiteral(#Name); }                            \
+    String ClassName() const override                                                              \
+    {                                                                                              \
+        return QStringLiteral(#Name);                                                              \
+    }                                                                                              \
     bool InheritsFrom(const String& name) const override                                           \
     {                                                                                              \
         return name.compare(QStringLiteral(#Name), Qt::CaseInsensitive) == 0                       \

@@ -1,7 +1,6 @@
 #include "vcl/PaintBox.h"
 
-TPaintBox::TPaintBox(TComponent* owner)
-    : TGraphicControl(owner)
+TPaintBox::TPaintBox(TComponent* owner) : TGraphicControl(owner)
 {
     SetBounds(0, 0, 105, 105);
     SetParentColor(true);

@@ -12,27 +12,26 @@ bool IsOffscreen()
 }
 
 namespace {
-// A compliant window manager names its check window on the root window.
-bool X11WindowManagerPresent()
-{
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
-    if (!connection)
-        return false;
-    const char name[] = "_NET_SUPPORTING_WM_CHECK";
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 1, sizeof name - 1, name), nullptr);
-    if (!atom)
-        return false;
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    xcb_get_property_reply_t* property = xcb_get_property_reply(
-        connection,
-        xcb_get_property(connection, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr);
-    const bool present = property && xcb_get_property_value_length(property) > 0;
-    free(property);
-    free(atom);
-    return present;
-}
+    // A compliant window manager names its check window on the root window.
+    bool X11WindowManagerPresent()
+    {
+        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+        if (!connection)
+            return false;
+        const char name[] = "_NET_SUPPORTING_WM_CHECK";
+        xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 1, sizeof name - 1, name), nullptr);
+        if (!atom)
+            return false;
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+        xcb_get_property_reply_t* property = xcb_get_property_reply(connection,
+            xcb_get_property(connection, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr);
+        const bool present = property && xcb_get_property_value_length(property) > 0;
+        free(property);
+        free(atom);
+        return present;
+    }
 } // namespace
 
 bool HasWindowManager()

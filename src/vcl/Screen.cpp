@@ -2,8 +2,8 @@
 #include "vcl/Application.h"
 #include "vcl/Form.h"
 #include "vcl/Platform.h"
-#include <QCursor>
 #include <QApplication>
+#include <QCursor>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -26,13 +26,16 @@ QRect PrimaryGeometry(bool workArea)
 constexpr qint64 RequestSettleMs = 500;
 } // namespace
 
-TScreen::TScreen(TComponent* owner)
-    : TComponent(owner)
-{
-}
+TScreen::TScreen(TComponent* owner) : TComponent(owner) { }
 
-int TScreen::Width() const { return PrimaryGeometry(false).width(); }
-int TScreen::Height() const { return PrimaryGeometry(false).height(); }
+int TScreen::Width() const
+{
+    return PrimaryGeometry(false).width();
+}
+int TScreen::Height() const
+{
+    return PrimaryGeometry(false).height();
+}
 
 TRect TScreen::WorkAreaRect() const
 {
@@ -174,7 +177,8 @@ void TScreen::PlatformActivationChanged()
     if (Platform::IsOffscreen())
         return;
     QWidget* window = QApplication::activeWindow();
-    TCustomForm* form = window ? dynamic_cast<TCustomForm*>(TWinControl::FromView(window)) : nullptr;
+    TCustomForm* form
+        = window ? dynamic_cast<TCustomForm*>(TWinControl::FromView(window)) : nullptr;
     if (requested_ && requestAge_.elapsed() < RequestSettleMs) {
         if (form == requested_)
             requested_ = nullptr;

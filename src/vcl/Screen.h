@@ -2,8 +2,8 @@
 // The screen: its size, the program's forms in their stacking order, and which one is active.
 
 #include "vcl/Component.h"
-#include <QObject>
 #include <QElapsedTimer>
+#include <QObject>
 #include <vector>
 
 class TCustomForm;

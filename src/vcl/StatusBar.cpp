@@ -15,13 +15,12 @@ void TStatusPanel::SetText(const String& value)
 void TStatusPanel::SetBevel(TStatusPanelBevel value)
 {
     bevel_ = value;
-    label_->setFrameStyle(value == pbNone ? QFrame::NoFrame
-                                          : QFrame::Panel | (value == pbRaised ? QFrame::Raised
-                                                                               : QFrame::Sunken));
+    label_->setFrameStyle(value == pbNone
+            ? QFrame::NoFrame
+            : QFrame::Panel | (value == pbRaised ? QFrame::Raised : QFrame::Sunken));
 }
 
-TStatusBar::TStatusBar(TComponent* owner)
-    : TWinControl(owner, new QStatusBar)
+TStatusBar::TStatusBar(TComponent* owner) : TWinControl(owner, new QStatusBar)
 {
     SetBounds(0, 0, 200, 19);
     // Panels draw their own bevels; the bar adds no frame around its items.

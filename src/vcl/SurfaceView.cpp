@@ -4,8 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-TSurfaceView::TSurfaceView(QWidget* parent)
-    : QWidget(parent)
+TSurfaceView::TSurfaceView(QWidget* parent) : QWidget(parent)
 {
     // The back buffer covers every pixel, so Qt need not erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -49,7 +49,10 @@ struct TPoint
     bool operator==(const TPoint&) const = default;
 };
 
-inline TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
+inline TRect Rect(int left, int top, int right, int bottom)
+{
+    return {left, top, right, bottom};
+}
 inline TRect Bounds(int left, int top, int width, int height)
 {
     return {left, top, left + width, top + height};
@@ -85,4 +88,7 @@ constexpr int WA_CLICKACTIVE = 2;
 int RoundHalfEven(double value);
 
 // Integer division truncating toward zero, as the controls are described with.
-constexpr int Div(int a, int b) { return a / b; }
+constexpr int Div(int a, int b)
+{
+    return a / b;
+}

@@ -4,10 +4,7 @@
 
 int TUtilityWindow::TimerBudget = -1;
 
-TUtilityWindow::TUtilityWindow(THandler handler)
-    : handler_(std::move(handler))
-{
-}
+TUtilityWindow::TUtilityWindow(THandler handler) : handler_(std::move(handler)) { }
 
 TUtilityWindow::~TUtilityWindow()
 {
@@ -42,7 +39,7 @@ void TUtilityWindow::timerEvent(QTimerEvent* event)
 {
     for (auto it = timers_.cbegin(); it != timers_.cend(); ++it) {
         if (it.value() == event->timerId()) {
-            TMessage message{WM_TIMER, static_cast<std::intptr_t>(it.key()), 0, 0};
+            TMessage message {WM_TIMER, static_cast<std::intptr_t>(it.key()), 0, 0};
             Application->Guard([&] { handler_(message); });
             return;
         }

@@ -15,8 +15,7 @@ QHash<const QWidget*, TWinControl*>& ViewRegistry()
     return registry;
 }
 
-template<class List, class Item>
-void Erase(List& list, Item* item)
+template<class List, class Item> void Erase(List& list, Item* item)
 {
     auto it = std::find(list.begin(), list.end(), item);
     if (it != list.end())
@@ -42,9 +41,7 @@ TMouseButton ButtonOf(const QMouseEvent* event)
 }
 } // namespace
 
-TWinControl::TWinControl(TComponent* owner, QWidget* view)
-    : TControl(owner)
-    , view_(view)
+TWinControl::TWinControl(TComponent* owner, QWidget* view) : TControl(owner), view_(view)
 {
     ViewRegistry().insert(view_, this);
     view_->hide();
@@ -357,11 +354,14 @@ void TWinControl::PaintSurface(QPainter& target, const QRect& update)
         backBuffer_ = QImage();
         constexpr int BandHeight = 64;
         const QRect area = update & QRect(QPoint(), size);
-        QImage band = SurfaceBuffer(QSize(area.width(), std::min(BandHeight, area.height())), ratio);
+        QImage band
+            = SurfaceBuffer(QSize(area.width(), std::min(BandHeight, area.height())), ratio);
         for (int top = area.top(); top <= area.bottom(); top += BandHeight) {
-            const QRect strip(area.left(), top, area.width(), std::min(BandHeight, area.bottom() + 1 - top));
+            const QRect strip(
+                area.left(), top, area.width(), std::min(BandHeight, area.bottom() + 1 - top));
             PaintPass(band, strip, strip.topLeft());
-            target.drawImage(strip.topLeft(), band, DeviceArea(band, QRect(QPoint(), strip.size())));
+            target.drawImage(
+                strip.topLeft(), band, DeviceArea(band, QRect(QPoint(), strip.size())));
         }
     }
     // A control that moved itself while painting (the board image centres itself then) was
@@ -378,7 +378,8 @@ void TWinControl::PaintPass(QImage& buffer, const QRect& clip, QPoint offset)
     for (TControl* child : std::vector<TControl*>(graphics_)) {
         const QRect area(child->Left(), child->Top(), child->Width(), child->Height());
         if (child->Visible() && clip.intersects(area))
-            Application->Guard([&] { static_cast<TGraphicControl*>(child)->PaintIn(buffer, clip, offset); });
+            Application->Guard(
+                [&] { static_cast<TGraphicControl*>(child)->PaintIn(buffer, clip, offset); });
     }
     Application->EndPaint();
 }
@@ -395,7 +396,7 @@ TControl* TWinControl::MouseTargetAt(TPoint point) const
 
 TPoint TWinControl::LocalPoint(const TControl* target, TPoint point) const
 {
-    return target == this ? point : TPoint{point.X - target->Left(), point.Y - target->Top()};
+    return target == this ? point : TPoint {point.X - target->Left(), point.Y - target->Top()};
 }
 
 void TWinControl::SurfaceMousePress(QMouseEvent* event)
@@ -417,8 +418,8 @@ void TWinControl::SurfaceMouseRelease(QMouseEvent* event)
     const TPoint local = LocalPoint(target, point);
     target->MouseUp(button, local.X, local.Y);
     // A click is a press and a release of the left button inside the same control.
-    const bool clicked = button == mbLeft && pressed_ == target
-        && target->ClientRect().Contains(local.X, local.Y);
+    const bool clicked
+        = button == mbLeft && pressed_ == target && target->ClientRect().Contains(local.X, local.Y);
     if (button == mbLeft)
         pressed_ = nullptr;
     if (clicked)

@@ -79,10 +79,10 @@ TEST_F(MainWindow, IsBuiltAsDefined)
     TMenuItem* items = form->MainMenu1->Items();
     for (int i = 0; i < items->Count(); ++i)
         bar << items->Items(i)->Caption();
-    EXPECT_EQ(bar, (QStringList{"&File", "&Settings", "&Help"}));
+    EXPECT_EQ(bar, (QStringList {"&File", "&Settings", "&Help"}));
     for (int i = 0; i < items->Items(1)->Count(); ++i)
         settings << items->Items(1)->Items(i)->Caption();
-    EXPECT_EQ(settings, (QStringList{"&Connecting The Watchdog", "Relay &Enabling"}));
+    EXPECT_EQ(settings, (QStringList {"&Connecting The Watchdog", "Relay &Enabling"}));
 }
 
 TEST_F(MainWindow, TheListAndTheJumperFollowEachOtherBothWays)
@@ -96,7 +96,7 @@ TEST_F(MainWindow, TheListAndTheJumperFollowEachOtherBothWays)
         TJumperState state;
         int item;
     };
-    for (const Step step : {Step{jsLeft, 2}, Step{jsRight, 0}, Step{jsOpen, 1}}) {
+    for (const Step step : {Step {jsLeft, 2}, Step {jsRight, 0}, Step {jsOpen, 1}}) {
         form->EnableJumper->Click();
         EXPECT_EQ(form->EnableJumper->JumperState(), step.state);
         EXPECT_EQ(form->EnableBox->ItemIndex(), step.item);
@@ -156,7 +156,8 @@ TEST_F(MainWindow, TheCableDiagramIsDescribedToAssistiveTechnology)
 {
     TPopupForm* popup = OpenPopup(form->ConnectHighlight);
     ASSERT_NE(popup, nullptr);
-    QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(form->ConnectPanel->ClientView());
+    QAccessibleInterface* panel
+        = QAccessible::queryAccessibleInterface(form->ConnectPanel->ClientView());
     QStringList names;
     for (int i = 0; i < panel->childCount(); ++i)
         names << panel->child(i)->text(QAccessible::Name);
@@ -164,5 +165,5 @@ TEST_F(MainWindow, TheCableDiagramIsDescribedToAssistiveTechnology)
     EXPECT_TRUE(names.contains(QStringLiteral("jumper, no cap")));
     EXPECT_TRUE(names.contains(QStringLiteral("GND")));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(popup->View())->text(QAccessible::Name),
-              QStringLiteral("Connecting The Watchdog"));
+        QStringLiteral("Connecting The Watchdog"));
 }

@@ -159,7 +159,8 @@ TEST_F(Program, HoveringEachMarkerShowsItsPopupAndLeavingItClosesIt)
         QPoint centre; // on the photograph
     };
     DismissHelpAndTour();
-    const Marker markers[] = {{ConnectCaption, {59 + 34, 11}}, {"Relay Enabling", {106 + 25, 249 + 10}}};
+    const Marker markers[]
+        = {{ConnectCaption, {59 + 34, 11}}, {"Relay Enabling", {106 + 25, 249 + 10}}};
     for (const Marker& marker : markers) {
         SCOPED_TRACE(marker.popup);
         const QPoint spot = OnPhotograph(marker.centre.x(), marker.centre.y());
@@ -181,14 +182,16 @@ TEST_F(Program, ClickingTheRelayJumperMovesItsCapOnTheScreen)
     const WindowGeometry window = GeometryOf(WindowId("Relay Enabling"));
     const QPoint jumper(window.x + 186, window.y + 19); // the jumper's place in its panel
     const QRgb cap = qRgb(128, 0, 0);
-    auto capAt = [&](int x) { return Near(GrabScreen().pixel(jumper.x() + x, jumper.y() + 2), cap, 8); };
+    auto capAt
+        = [&](int x) { return Near(GrabScreen().pixel(jumper.x() + x, jumper.y() + 2), cap, 8); };
     Wait(300);
     EXPECT_TRUE(capAt(40) && !capAt(3)) << "on the middle and right pins at start";
     struct Expect
     {
         bool left, right;
     };
-    for (const Expect expect : {Expect{false, false}, Expect{true, false}, Expect{false, true}}) {
+    for (const Expect expect :
+        {Expect {false, false}, Expect {true, false}, Expect {false, true}}) {
         Wait(600); // apart enough not to make a double-click
         Click(jumper.x() + 21, jumper.y() + 9);
         EXPECT_TRUE(WaitFor([&] { return capAt(3) == expect.left && capAt(40) == expect.right; }))
@@ -204,7 +207,8 @@ TEST_F(Program, ShowsTheHeaderAndTheHelpWindowWhoseStartBeginsTheTour)
     RecordProperty("help_window_after_main_window_ms", static_cast<int>(sinceMainWindow.elapsed()));
     EXPECT_LT(sinceMainWindow.elapsed(), 1000);
     const WindowGeometry help = GeometryOf(WindowId(HelpCaption));
-    EXPECT_NEAR(help.x + help.width / 2, ScreenWidth / 2, 1) << "over the centre of the main window";
+    EXPECT_NEAR(help.x + help.width / 2, ScreenWidth / 2, 1)
+        << "over the centre of the main window";
     EXPECT_EQ(help.width, 488) << "the help window scaled to a 1280 x 1024 screen";
     DismissHelpAndTour();
 }

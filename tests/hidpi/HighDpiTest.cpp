@@ -35,7 +35,8 @@ TEST_F(HighDpi, LaysOutInTheSameLogicalPixelsAsAtRatioOne)
 {
     EXPECT_EQ(Screen->Width(), 1280);
     EXPECT_EQ(Screen->Height(), 1024);
-    auto* marker = AddMarker("Relay &Enabling", Bounds(106, 249, 51, 21), AddPanel(Bounds(277, 406, 260, 59)));
+    auto* marker = AddMarker(
+        "Relay &Enabling", Bounds(106, 249, 51, 21), AddPanel(Bounds(277, 406, 260, 59)));
     Start();
     Wait(200);
     EXPECT_EQ(board->Left(), 216);

@@ -11,7 +11,8 @@ QAccessibleInterface* ChildNamed(TWinControl* surface, const QString& name)
 {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(surface->ClientView());
     for (int i = 0; accessible && i < accessible->childCount(); ++i)
-        if (QAccessibleInterface* child = accessible->child(i); child && child->text(QAccessible::Name) == name)
+        if (QAccessibleInterface* child = accessible->child(i);
+            child && child->text(QAccessible::Name) == name)
             return child;
     return nullptr;
 }
@@ -51,7 +52,8 @@ using Accessibility = MarkerWorld;
 
 TEST_F(Accessibility, AMarkerIsAButtonNamedByItsTitleThatShowsItsPopupState)
 {
-    auto* marker = AddMarker("Relay &Enabling", Bounds(106, 249, 51, 21), AddPanel(Bounds(277, 406, 260, 59)));
+    auto* marker = AddMarker(
+        "Relay &Enabling", Bounds(106, 249, 51, 21), AddPanel(Bounds(277, 406, 260, 59)));
     Start();
     QAccessibleInterface* accessible = ChildNamed(board, QStringLiteral("Relay Enabling"));
     ASSERT_NE(accessible, nullptr) << "the board's surface lists its windowless markers";
@@ -81,7 +83,8 @@ TEST_F(Accessibility, AJumperSaysWhereItsCapSitsAndAnnouncesChanges)
     two->SetParent(panel);
     two->SetLeft(100);
     panel->SetVisible(true);
-    QAccessibleInterface* accessible = ChildNamed(panel, QStringLiteral("jumper, cap on middle and right pins"));
+    QAccessibleInterface* accessible
+        = ChildNamed(panel, QStringLiteral("jumper, cap on middle and right pins"));
     ASSERT_NE(accessible, nullptr);
     QAccessibleInterface* pair = ChildNamed(panel, QStringLiteral("jumper, no cap"));
     ASSERT_NE(pair, nullptr);
@@ -91,14 +94,16 @@ TEST_F(Accessibility, AJumperSaysWhereItsCapSitsAndAnnouncesChanges)
     three->Click();
     EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("jumper, no cap"));
     three->Click();
-    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("jumper, cap on left and middle pins"));
+    EXPECT_EQ(
+        accessible->text(QAccessible::Name), QStringLiteral("jumper, cap on left and middle pins"));
     EXPECT_TRUE(listener.Heard(QAccessible::NameChanged, accessible));
     two->SetClosed(true);
     EXPECT_TRUE(pair->state().checked);
     EXPECT_TRUE(listener.Heard(QAccessible::NameChanged, pair));
     two->SetEnabled(false);
     EXPECT_TRUE(pair->state().disabled);
-    EXPECT_TRUE(pair->actionInterface()->actionNames().isEmpty()) << "a disabled jumper cannot be pressed";
+    EXPECT_TRUE(pair->actionInterface()->actionNames().isEmpty())
+        << "a disabled jumper cannot be pressed";
 }
 
 TEST_F(Accessibility, AGoneControlLeavesNoInterfaceBehind)

@@ -86,9 +86,8 @@ TEST_P(Centring, UsesTheParentsOuterSizeAndTruncatesTowardZero)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Centring,
-                         ::testing::Values(CentringRow{1032, 776, 216, 183},
-                                           CentringRow{579, 400, -10, -4},
-                                           CentringRow{600, 409, 0, 0}));
+    ::testing::Values(CentringRow {1032, 776, 216, 183}, CentringRow {579, 400, -10, -4},
+        CentringRow {600, 409, 0, 0}));
 
 TEST_F(BoardImage, DesignPositionIsTheOneOfTheFirstPaintForGood)
 {
@@ -131,12 +130,11 @@ TEST_P(PictureRect, FollowsStretchThenCenterThenNaturalSize)
     EXPECT_EQ(board->PictureRect(), row.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, PictureRect,
-    ::testing::Values(PictureRectRow{true, true, 300, 200, Rect(0, 0, 600, 409)},
-                      PictureRectRow{true, false, 700, 500, Rect(0, 0, 600, 409)},
-                      PictureRectRow{false, true, 700, 500, Rect(-50, -45, 650, 455)},
-                      PictureRectRow{false, false, 300, 200, Rect(0, 0, 300, 200)}));
+INSTANTIATE_TEST_SUITE_P(Table, PictureRect,
+    ::testing::Values(PictureRectRow {true, true, 300, 200, Rect(0, 0, 600, 409)},
+        PictureRectRow {true, false, 700, 500, Rect(0, 0, 600, 409)},
+        PictureRectRow {false, true, 700, 500, Rect(-50, -45, 650, 455)},
+        PictureRectRow {false, false, 300, 200, Rect(0, 0, 300, 200)}));
 
 TEST_F(BoardImage, UncoveredAreaShowsTheButtonFaceAndThePanelIsNotOpaque)
 {

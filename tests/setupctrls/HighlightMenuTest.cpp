@@ -19,7 +19,7 @@ TEST_F(Menus, KindMenusStandBeforeHelpInTheirOrderWhateverOrderTheyComeIn)
             VclTesting::Render(world.board);
         }
         EXPECT_EQ(world.BarCaptions(),
-                  (QStringList{"&File", "&Settings", "&Calibration", "&Options", "&Help"}))
+            (QStringList {"&File", "&Settings", "&Calibration", "&Options", "&Help"}))
             << "registered in the order " << order[0] << order[1] << order[2];
     } while (std::next_permutation(order.begin(), order.end()));
 }
@@ -31,7 +31,7 @@ TEST_F(Menus, WithoutHelpTheKindMenusGoToTheEnd)
     AddMarker("S", Bounds(30, 0, 20, 20), nullptr, htSettings);
     AddMarker("C", Bounds(60, 0, 20, 20), nullptr, htCalibration);
     Start();
-    EXPECT_EQ(BarCaptions(), (QStringList{"&File", "&Settings", "&Calibration", "&Options"}));
+    EXPECT_EQ(BarCaptions(), (QStringList {"&File", "&Settings", "&Calibration", "&Options"}));
     delete help;
 }
 

@@ -24,7 +24,9 @@ void PrintTo(const TurnRow& row, std::ostream* out)
 }
 } // namespace
 
-class JumperTurn : public ::testing::TestWithParam<TurnRow> { };
+class JumperTurn : public ::testing::TestWithParam<TurnRow>
+{
+};
 
 TEST_P(JumperTurn, CarriesEachPixelAsTheOrientationSays)
 {
@@ -41,10 +43,10 @@ TEST_P(JumperTurn, CarriesEachPixelAsTheOrientationSays)
 INSTANTIATE_TEST_SUITE_P(FiveByThree, JumperTurn,
     ::testing::Values(
         // The left end of the row of pins: bottom when turned left, top when turned right.
-        TurnRow{{0, 1}, {0, 1}, {4, 1}, {1, 4}, {1, 0}},
+        TurnRow {{0, 1}, {0, 1}, {4, 1}, {1, 4}, {1, 0}},
         // The top edge: the left edge when turned left, the right edge when turned right.
-        TurnRow{{1, 0}, {1, 0}, {3, 2}, {0, 3}, {2, 1}},
-        TurnRow{{4, 2}, {4, 2}, {0, 0}, {2, 0}, {0, 4}}));
+        TurnRow {{1, 0}, {1, 0}, {3, 2}, {0, 3}, {2, 1}},
+        TurnRow {{4, 2}, {4, 2}, {0, 0}, {2, 0}, {0, 4}}));
 
 namespace {
 // Makes a jumper with an asymmetric picture on parent.
@@ -76,7 +78,9 @@ void PrintTo(const TurnedPictureRow& row, std::ostream* out)
 }
 } // namespace
 
-class JumperTurnedPicture : public ::testing::TestWithParam<TurnedPictureRow> { };
+class JumperTurnedPicture : public ::testing::TestWithParam<TurnedPictureRow>
+{
+};
 
 // A jumper loaded with a turned orientation and a size to match shows the upright picture with
 // every pixel carried to its turned place.
@@ -104,12 +108,12 @@ TEST_P(JumperTurnedPicture, IsTheUprightPictureTurned)
 }
 
 INSTANTIATE_TEST_SUITE_P(BothKinds, JumperTurnedPicture,
-    ::testing::Values(TurnedPictureRow{"closed two-pin", ClosedTwoJumper, otDown},
-        TurnedPictureRow{"closed two-pin", ClosedTwoJumper, otLeft},
-        TurnedPictureRow{"closed two-pin", ClosedTwoJumper, otRight},
-        TurnedPictureRow{"left-capped three-pin", LeftCappedThreeJumper, otDown},
-        TurnedPictureRow{"left-capped three-pin", LeftCappedThreeJumper, otLeft},
-        TurnedPictureRow{"left-capped three-pin", LeftCappedThreeJumper, otRight}));
+    ::testing::Values(TurnedPictureRow {"closed two-pin", ClosedTwoJumper, otDown},
+        TurnedPictureRow {"closed two-pin", ClosedTwoJumper, otLeft},
+        TurnedPictureRow {"closed two-pin", ClosedTwoJumper, otRight},
+        TurnedPictureRow {"left-capped three-pin", LeftCappedThreeJumper, otDown},
+        TurnedPictureRow {"left-capped three-pin", LeftCappedThreeJumper, otLeft},
+        TurnedPictureRow {"left-capped three-pin", LeftCappedThreeJumper, otRight}));
 
 TEST(JumperSize, APaintedJumperTurnedLeftBecomesUprightWithThePinsOneAboveTheOther)
 {
@@ -156,7 +160,7 @@ struct TurnAfterPaintRow
 {
     const char* name;
     std::vector<TOrientationType> turns; // set one after another, then painted
-    int width, height;                   // of a 34 x 18 jumper after that paint
+    int width, height; // of a 34 x 18 jumper after that paint
 };
 void PrintTo(const TurnAfterPaintRow& row, std::ostream* out)
 {
@@ -164,7 +168,9 @@ void PrintTo(const TurnAfterPaintRow& row, std::ostream* out)
 }
 } // namespace
 
-class JumperTurnAfterPaint : public ::testing::TestWithParam<TurnAfterPaintRow> { };
+class JumperTurnAfterPaint : public ::testing::TestWithParam<TurnAfterPaintRow>
+{
+};
 
 TEST_P(JumperTurnAfterPaint, ExchangesTheSizeWhenThePairChanged)
 {
@@ -183,14 +189,14 @@ TEST_P(JumperTurnAfterPaint, ExchangesTheSizeWhenThePairChanged)
 }
 
 INSTANTIATE_TEST_SUITE_P(Turns, JumperTurnAfterPaint,
-    ::testing::Values(TurnAfterPaintRow{"half a turn", {otDown}, 34, 18},
-        TurnAfterPaintRow{"turned left", {otLeft}, 18, 34},
-        TurnAfterPaintRow{"turned right", {otRight}, 18, 34},
-        TurnAfterPaintRow{"left, then right", {otLeft, otRight}, 18, 34},
-        TurnAfterPaintRow{"down and back up", {otDown, otUp}, 34, 18},
+    ::testing::Values(TurnAfterPaintRow {"half a turn", {otDown}, 34, 18},
+        TurnAfterPaintRow {"turned left", {otLeft}, 18, 34},
+        TurnAfterPaintRow {"turned right", {otRight}, 18, 34},
+        TurnAfterPaintRow {"left, then right", {otLeft, otRight}, 18, 34},
+        TurnAfterPaintRow {"down and back up", {otDown, otUp}, 34, 18},
         // Back in the first pair before the paint: the mark set by the first turn still
         // exchanges the size, once.
-        TurnAfterPaintRow{"left, then down", {otLeft, otDown}, 18, 34}));
+        TurnAfterPaintRow {"left, then down", {otLeft, otDown}, 18, 34}));
 
 TEST(JumperSize, TurningBackAfterAnExchangeExchangesAgain)
 {
@@ -283,7 +289,9 @@ TJumper* OpenThreeJumper(TWinControl* parent)
 }
 } // namespace
 
-class JumperBackground : public ::testing::TestWithParam<BackgroundRow> { };
+class JumperBackground : public ::testing::TestWithParam<BackgroundRow>
+{
+};
 
 TEST_P(JumperBackground, IsTheColourOfARadioPanelItselfOnly)
 {
@@ -292,23 +300,22 @@ TEST_P(JumperBackground, IsTheColourOfARadioPanelItselfOnly)
     TJumper* jumper = row.make(parent.get());
     const QImage image = RenderControl(jumper);
     const int w = jumper->Width(), h = jumper->Height();
-    for (const TPoint at : {TPoint{0, 0}, TPoint{w - 1, h / 2}, TPoint{1, 1}, TPoint{w / 2, h - 1}})
+    for (const TPoint at :
+        {TPoint {0, 0}, TPoint {w - 1, h / 2}, TPoint {1, 1}, TPoint {w / 2, h - 1}})
         EXPECT_EQ(PixelAt(image, at.X, at.Y), row.expected) << "at " << at.X << ", " << at.Y;
 }
 
 INSTANTIATE_TEST_SUITE_P(Parents, JumperBackground,
-    ::testing::Values(
-        BackgroundRow{"two-pin on a radio panel", ParentKind::RadioPanel, OpenTwoJumper,
-            kPanelColor},
-        BackgroundRow{"two-pin on a derived radio panel", ParentKind::DerivedRadioPanel,
+    ::testing::Values(BackgroundRow {"two-pin on a radio panel", ParentKind::RadioPanel,
+                          OpenTwoJumper, kPanelColor},
+        BackgroundRow {"two-pin on a derived radio panel", ParentKind::DerivedRadioPanel,
             OpenTwoJumper, kBtnFaceRGB},
-        BackgroundRow{"two-pin on a panel", ParentKind::Panel, OpenTwoJumper, kBtnFaceRGB},
-        BackgroundRow{"three-pin on a radio panel", ParentKind::RadioPanel, OpenThreeJumper,
-            kPanelColor},
-        BackgroundRow{"three-pin on a derived radio panel", ParentKind::DerivedRadioPanel,
+        BackgroundRow {"two-pin on a panel", ParentKind::Panel, OpenTwoJumper, kBtnFaceRGB},
+        BackgroundRow {
+            "three-pin on a radio panel", ParentKind::RadioPanel, OpenThreeJumper, kPanelColor},
+        BackgroundRow {"three-pin on a derived radio panel", ParentKind::DerivedRadioPanel,
             OpenThreeJumper, kBtnFaceRGB},
-        BackgroundRow{"three-pin on a panel", ParentKind::Panel, OpenThreeJumper,
-            kBtnFaceRGB}));
+        BackgroundRow {"three-pin on a panel", ParentKind::Panel, OpenThreeJumper, kBtnFaceRGB}));
 
 namespace {
 // A property of both jumpers: setting its default again, setting another value, reading it.
@@ -325,7 +332,9 @@ void PrintTo(const SetterRow& row, std::ostream* out)
 }
 } // namespace
 
-class JumperSetter : public ::testing::TestWithParam<SetterRow> { };
+class JumperSetter : public ::testing::TestWithParam<SetterRow>
+{
+};
 
 TEST_P(JumperSetter, RepaintsOnlyOnAChangeAndRaisesNoClick)
 {
@@ -336,7 +345,7 @@ TEST_P(JumperSetter, RepaintsOnlyOnAChangeAndRaisesNoClick)
     three->SetTop(40);
     VclTesting::ProcessEventsAndIdle();
     int clicks = 0;
-    for (TJumper* jumper : std::initializer_list<TJumper*>{two, three})
+    for (TJumper* jumper : std::initializer_list<TJumper*> {two, three})
         jumper->OnClick = [&](TObject*) { ++clicks; };
     const int twoPaints = two->Paints, threePaints = three->Paints;
     ASSERT_GT(twoPaints, 0);
@@ -359,37 +368,35 @@ TEST_P(JumperSetter, RepaintsOnlyOnAChangeAndRaisesNoClick)
 }
 
 INSTANTIATE_TEST_SUITE_P(Properties, JumperSetter,
-    ::testing::Values(
-        SetterRow{"BaseColor", [](TJumper& j) { j.SetBaseColor(clGray); },
-            [](TJumper& j) { j.SetBaseColor(clBlue); },
-            [](const TJumper& j) { return j.BaseColor() == clBlue; }},
-        SetterRow{"PinColor", [](TJumper& j) { j.SetPinColor(clYellow); },
+    ::testing::Values(SetterRow {"BaseColor", [](TJumper& j) { j.SetBaseColor(clGray); },
+                          [](TJumper& j) { j.SetBaseColor(clBlue); },
+                          [](const TJumper& j) { return j.BaseColor() == clBlue; }},
+        SetterRow {"PinColor", [](TJumper& j) { j.SetPinColor(clYellow); },
             [](TJumper& j) { j.SetPinColor(clWhite); },
             [](const TJumper& j) { return j.PinColor() == clWhite; }},
-        SetterRow{"JumperColor", [](TJumper& j) { j.SetJumperColor(clMaroon); },
+        SetterRow {"JumperColor", [](TJumper& j) { j.SetJumperColor(clMaroon); },
             [](TJumper& j) { j.SetJumperColor(clRed); },
             [](const TJumper& j) { return j.JumperColor() == clRed; }},
-        SetterRow{"BorderStyle", [](TJumper& j) { j.SetBorderStyle(bsSingle); },
+        SetterRow {"BorderStyle", [](TJumper& j) { j.SetBorderStyle(bsSingle); },
             [](TJumper& j) { j.SetBorderStyle(bsNone); },
             [](const TJumper& j) { return j.BorderStyle() == bsNone; }},
-        SetterRow{"Orientation", [](TJumper& j) { j.SetOrientation(otUp); },
+        SetterRow {"Orientation", [](TJumper& j) { j.SetOrientation(otUp); },
             [](TJumper& j) { j.SetOrientation(otDown); },
             [](const TJumper& j) { return j.Orientation() == otDown; }}));
 
 TEST(JumperPicture, DegenerateSizesPaintNothingOutsideTheControl)
 {
     for (const JumperMaker& make : {JumperMaker(OpenTwoJumper), JumperMaker(OpenThreeJumper)})
-        for (const QSize size : {QSize(0, 0), QSize(1, 1), QSize(2, 2), QSize(0, 18), QSize(34, 0),
-                 QSize(3, 40)}) {
+        for (const QSize size :
+            {QSize(0, 0), QSize(1, 1), QSize(2, 2), QSize(0, 18), QSize(34, 0), QSize(3, 40)}) {
             auto stage = MakeStage();
             TJumper* jumper = make(stage.get());
             jumper->SetBounds(10, 10, size.width(), size.height());
             const QImage pixels = VclTesting::Render(stage.get());
             EXPECT_EQ(QSize(jumper->Width(), jumper->Height()), size);
-            for (const QPoint at : {QPoint(9, 9), QPoint(10 + size.width(), 10),
-                     QPoint(10, 10 + size.height())})
+            for (const QPoint at :
+                {QPoint(9, 9), QPoint(10 + size.width(), 10), QPoint(10, 10 + size.height())})
                 EXPECT_EQ(PixelAt(pixels, at.x(), at.y()), kPanelColor)
-                    << size.width() << " x " << size.height() << " at " << at.x() << ", "
-                    << at.y();
+                    << size.width() << " x " << size.height() << " at " << at.x() << ", " << at.y();
         }
 }

@@ -48,7 +48,7 @@ struct MarkerScene
     }
 
     TBoardHighlight* AddMarker(const char* title, TRect bounds, TRadioPanel* panel = nullptr,
-                               THighlightType type = htSettings, TWinControl* parent = nullptr)
+        THighlightType type = htSettings, TWinControl* parent = nullptr)
     {
         auto* marker = new TBoardHighlight(host.get());
         marker->SetParent(parent ? parent : board);

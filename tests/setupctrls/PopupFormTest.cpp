@@ -13,8 +13,8 @@ struct Layout
 Layout LayoutOf(const TPopupForm* popup)
 {
     return {popup->StatusMemo->BoundsRect(), popup->PreviousButton->BoundsRect(),
-            popup->NextButton->BoundsRect(), popup->DoneButton->BoundsRect(),
-            popup->PopupStatus->BoundsRect()};
+        popup->NextButton->BoundsRect(), popup->DoneButton->BoundsRect(),
+        popup->PopupStatus->BoundsRect()};
 }
 } // namespace
 
@@ -47,7 +47,7 @@ TEST_F(Popup, RelayEnablingExampleIsBuiltAndPlacedWhereThePanelWasDesigned)
     EXPECT_EQ(panel->BoundsRect(), Bounds(0, 0, 260, 59));
     EXPECT_TRUE(panel->Visible());
     EXPECT_TRUE(panel->InPopup());
-    EXPECT_EQ(popup->StatusMemo->Lines().ToStringList(), QStringList{"line 1"});
+    EXPECT_EQ(popup->StatusMemo->Lines().ToStringList(), QStringList {"line 1"});
     EXPECT_TRUE(popup->StatusMemo->ReadOnly());
     EXPECT_EQ(popup->ActiveControl(), panel) << "the panel has the focus";
     EXPECT_EQ(Screen->ActiveForm(), popup);

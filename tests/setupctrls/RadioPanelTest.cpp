@@ -23,7 +23,7 @@ TEST(RadioPanel, SettingLinesCopiesIntoTheSameList)
     panel.SetLines(given);
     given.Put(0, QStringLiteral("changed"));
     EXPECT_EQ(&panel.Lines(), own);
-    EXPECT_EQ(panel.Lines().ToStringList(), (QStringList{"one", "two"}));
+    EXPECT_EQ(panel.Lines().ToStringList(), (QStringList {"one", "two"}));
 }
 
 TEST(RadioPanel, FinalAnchorsActOnlyOnceThePanelIsInAPopup)

@@ -1,5 +1,5 @@
-#include "JumperTesting.h"
 #include "setupctrls/ThreeJumper.h"
+#include "JumperTesting.h"
 #include "setupctrls/TwoJumper.h"
 #include "support/VclTesting.h"
 #include <gtest/gtest.h>
@@ -36,7 +36,9 @@ void PrintTo(const LayoutRow& row, std::ostream* out)
 }
 } // namespace
 
-class ThreeJumperLayout : public ::testing::TestWithParam<LayoutRow> { };
+class ThreeJumperLayout : public ::testing::TestWithParam<LayoutRow>
+{
+};
 
 TEST_P(ThreeJumperLayout, PlacesThePinsTheRadiusAndTheCapEdge)
 {
@@ -54,9 +56,9 @@ TEST_P(ThreeJumperLayout, PlacesThePinsTheRadiusAndTheCapEdge)
 }
 
 INSTANTIATE_TEST_SUITE_P(WorkedExamples, ThreeJumperLayout,
-    ::testing::Values(LayoutRow{43, 18, {9, 10, 21, 33, 9, 3, 13, 6}},
+    ::testing::Values(LayoutRow {43, 18, {9, 10, 21, 33, 9, 3, 13, 6}},
         // nearest((20 - 2) / 4) = nearest(4.5) = 4, not 5
-        LayoutRow{60, 20, {13, 14, 30, 46, 10, 4, 18, 9}}));
+        LayoutRow {60, 20, {13, 14, 30, 46, 10, 4, 18, 9}}));
 
 namespace {
 struct PictureRow
@@ -81,16 +83,18 @@ Scene SceneOf(const PictureRow& row)
     Scene scene;
     scene.w = row.w;
     scene.h = row.h;
-    scene.base = Layer{Rect(1, 1, row.w - 1, row.h - 1), row.border == bsSingle ? clBlack : clGray,
-        clGray};
+    scene.base = Layer {
+        Rect(1, 1, row.w - 1, row.h - 1), row.border == bsSingle ? clBlack : clGray, clGray};
     if (row.state != jsOpen)
-        scene.cap = Layer{row.cap, clBlack, clMaroon}; // outlined whatever the border style
+        scene.cap = Layer {row.cap, clBlack, clMaroon}; // outlined whatever the border style
     scene.pins = row.pins;
     return scene;
 }
 } // namespace
 
-class ThreeJumperPicture : public ::testing::TestWithParam<PictureRow> { };
+class ThreeJumperPicture : public ::testing::TestWithParam<PictureRow>
+{
+};
 
 TEST_P(ThreeJumperPicture, ShowsBaseCapAndThreePinsInTheirBoxes)
 {
@@ -104,17 +108,17 @@ TEST_P(ThreeJumperPicture, ShowsBaseCapAndThreePinsInTheirBoxes)
 }
 
 INSTANTIATE_TEST_SUITE_P(WorkedExamples, ThreeJumperPicture,
-    ::testing::Values(PictureRow{"43x18 open", 43, 18, jsOpen, bsSingle, {}, kPins43},
-        PictureRow{"43x18 left", 43, 18, jsLeft, bsSingle, Rect(0, 0, 27, 18), kPins43},
-        PictureRow{"43x18 right", 43, 18, jsRight, bsSingle, Rect(15, 0, 43, 18), kPins43},
-        PictureRow{"43x18 open without border", 43, 18, jsOpen, bsNone, {}, kPins43},
-        PictureRow{"43x18 left without border", 43, 18, jsLeft, bsNone, Rect(0, 0, 27, 18),
-            kPins43},
-        PictureRow{"43x18 right without border", 43, 18, jsRight, bsNone, Rect(15, 0, 43, 18),
-            kPins43},
-        PictureRow{"60x20 open", 60, 20, jsOpen, bsSingle, {}, kPins60},
-        PictureRow{"60x20 left", 60, 20, jsLeft, bsSingle, Rect(0, 0, 39, 20), kPins60},
-        PictureRow{"60x20 right", 60, 20, jsRight, bsSingle, Rect(21, 0, 60, 20), kPins60}));
+    ::testing::Values(PictureRow {"43x18 open", 43, 18, jsOpen, bsSingle, {}, kPins43},
+        PictureRow {"43x18 left", 43, 18, jsLeft, bsSingle, Rect(0, 0, 27, 18), kPins43},
+        PictureRow {"43x18 right", 43, 18, jsRight, bsSingle, Rect(15, 0, 43, 18), kPins43},
+        PictureRow {"43x18 open without border", 43, 18, jsOpen, bsNone, {}, kPins43},
+        PictureRow {
+            "43x18 left without border", 43, 18, jsLeft, bsNone, Rect(0, 0, 27, 18), kPins43},
+        PictureRow {
+            "43x18 right without border", 43, 18, jsRight, bsNone, Rect(15, 0, 43, 18), kPins43},
+        PictureRow {"60x20 open", 60, 20, jsOpen, bsSingle, {}, kPins60},
+        PictureRow {"60x20 left", 60, 20, jsLeft, bsSingle, Rect(0, 0, 39, 20), kPins60},
+        PictureRow {"60x20 right", 60, 20, jsRight, bsSingle, Rect(21, 0, 60, 20), kPins60}));
 
 namespace {
 // Where the cap shows once turned: a pixel well inside the capped end and one inside the
@@ -133,7 +137,9 @@ void PrintTo(const CapEndRow& row, std::ostream* out)
 const QPoint kLeftEnd(4, 4), kRightEnd(38, 4), kTopEnd(4, 4), kBottomEnd(4, 38);
 } // namespace
 
-class ThreeJumperCapEnd : public ::testing::TestWithParam<CapEndRow> { };
+class ThreeJumperCapEnd : public ::testing::TestWithParam<CapEndRow>
+{
+};
 
 TEST_P(ThreeJumperCapEnd, FollowsTheOrientation)
 {
@@ -150,14 +156,14 @@ TEST_P(ThreeJumperCapEnd, FollowsTheOrientation)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ThreeJumperCapEnd,
-    ::testing::Values(CapEndRow{otUp, jsLeft, kLeftEnd, kRightEnd},
-        CapEndRow{otUp, jsRight, kRightEnd, kLeftEnd},
-        CapEndRow{otDown, jsLeft, kRightEnd, kLeftEnd},
-        CapEndRow{otDown, jsRight, kLeftEnd, kRightEnd},
-        CapEndRow{otLeft, jsLeft, kBottomEnd, kTopEnd},
-        CapEndRow{otLeft, jsRight, kTopEnd, kBottomEnd},
-        CapEndRow{otRight, jsLeft, kTopEnd, kBottomEnd},
-        CapEndRow{otRight, jsRight, kBottomEnd, kTopEnd}));
+    ::testing::Values(CapEndRow {otUp, jsLeft, kLeftEnd, kRightEnd},
+        CapEndRow {otUp, jsRight, kRightEnd, kLeftEnd},
+        CapEndRow {otDown, jsLeft, kRightEnd, kLeftEnd},
+        CapEndRow {otDown, jsRight, kLeftEnd, kRightEnd},
+        CapEndRow {otLeft, jsLeft, kBottomEnd, kTopEnd},
+        CapEndRow {otLeft, jsRight, kTopEnd, kBottomEnd},
+        CapEndRow {otRight, jsLeft, kTopEnd, kBottomEnd},
+        CapEndRow {otRight, jsRight, kBottomEnd, kTopEnd}));
 
 namespace {
 struct ClickRow
@@ -172,7 +178,9 @@ void PrintTo(const ClickRow& row, std::ostream* out)
 }
 } // namespace
 
-class ThreeJumperClick : public ::testing::TestWithParam<ClickRow> { };
+class ThreeJumperClick : public ::testing::TestWithParam<ClickRow>
+{
+};
 
 TEST_P(ThreeJumperClick, MovesTheCapOnAndThenRaisesOnClick)
 {
@@ -191,10 +199,10 @@ TEST_P(ThreeJumperClick, MovesTheCapOnAndThenRaisesOnClick)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cycles, ThreeJumperClick,
-    ::testing::Values(ClickRow{jsRight, true, {jsOpen, jsLeft, jsRight}},
-        ClickRow{jsOpen, true, {jsLeft, jsRight, jsOpen}},
-        ClickRow{jsLeft, false, {jsRight, jsLeft, jsRight}},
-        ClickRow{jsRight, false, {jsLeft, jsRight, jsLeft}}));
+    ::testing::Values(ClickRow {jsRight, true, {jsOpen, jsLeft, jsRight}},
+        ClickRow {jsOpen, true, {jsLeft, jsRight, jsOpen}},
+        ClickRow {jsLeft, false, {jsRight, jsLeft, jsRight}},
+        ClickRow {jsRight, false, {jsLeft, jsRight, jsLeft}}));
 
 namespace {
 struct AllowOpenRow
@@ -208,7 +216,9 @@ void PrintTo(const AllowOpenRow& row, std::ostream* out)
 }
 } // namespace
 
-class ThreeJumperAllowOpen : public ::testing::TestWithParam<AllowOpenRow> { };
+class ThreeJumperAllowOpen : public ::testing::TestWithParam<AllowOpenRow>
+{
+};
 
 TEST_P(ThreeJumperAllowOpen, TurningItOffLeavesNoOpenJumperAndOnChangesNothing)
 {
@@ -226,8 +236,8 @@ TEST_P(ThreeJumperAllowOpen, TurningItOffLeavesNoOpenJumperAndOnChangesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ThreeJumperAllowOpen,
-    ::testing::Values(AllowOpenRow{jsOpen, jsLeft}, AllowOpenRow{jsLeft, jsLeft},
-        AllowOpenRow{jsRight, jsRight}));
+    ::testing::Values(AllowOpenRow {jsOpen, jsLeft}, AllowOpenRow {jsLeft, jsLeft},
+        AllowOpenRow {jsRight, jsRight}));
 
 TEST(ThreeJumper, DisallowingOpenOnAnOpenJumperDrawsTheLeftCap)
 {

@@ -1,6 +1,6 @@
+#include "setupctrls/TwoJumper.h"
 #include "JumperTesting.h"
 #include "setupctrls/ThreeJumper.h"
-#include "setupctrls/TwoJumper.h"
 #include "support/VclTesting.h"
 #include "vcl/CustomPanel.h"
 #include <algorithm>
@@ -39,7 +39,9 @@ void PrintTo(const LayoutRow& row, std::ostream* out)
 }
 } // namespace
 
-class TwoJumperLayout : public ::testing::TestWithParam<LayoutRow> { };
+class TwoJumperLayout : public ::testing::TestWithParam<LayoutRow>
+{
+};
 
 TEST_P(TwoJumperLayout, PlacesThePinsAndLimitsTheRadius)
 {
@@ -53,9 +55,9 @@ TEST_P(TwoJumperLayout, PlacesThePinsAndLimitsTheRadius)
 }
 
 INSTANTIATE_TEST_SUITE_P(WorkedExamples, TwoJumperLayout,
-    ::testing::Values(LayoutRow{34, 18, {10, 11, 23, 9, 3}}, LayoutRow{33, 17, {9, 10, 23, 8, 3}},
+    ::testing::Values(LayoutRow {34, 18, {10, 11, 23, 9, 3}}, LayoutRow {33, 17, {9, 10, 23, 8, 3}},
         // nearest(18 / 4) = nearest(4.5) = 4, not 5
-        LayoutRow{70, 18, {20, 21, 49, 9, 4}}));
+        LayoutRow {70, 18, {20, 21, 49, 9, 4}}));
 
 namespace {
 struct Colours
@@ -85,16 +87,18 @@ Scene SceneOf(const PictureRow& row)
     scene.w = row.w;
     scene.h = row.h;
     if (row.closed)
-        scene.cap = Layer{Rect(0, 0, row.w, row.h), single ? clBlack : c.cap, c.cap};
+        scene.cap = Layer {Rect(0, 0, row.w, row.h), single ? clBlack : c.cap, c.cap};
     else
-        scene.base = Layer{row.base, single ? clBlack : c.base, c.base};
+        scene.base = Layer {row.base, single ? clBlack : c.base, c.base};
     scene.pins = row.pins;
     scene.pin = c.pin;
     return scene;
 }
 } // namespace
 
-class TwoJumperPicture : public ::testing::TestWithParam<PictureRow> { };
+class TwoJumperPicture : public ::testing::TestWithParam<PictureRow>
+{
+};
 
 TEST_P(TwoJumperPicture, ShowsBaseOrCapAndBothPinsInTheirBoxes)
 {
@@ -111,26 +115,25 @@ TEST_P(TwoJumperPicture, ShowsBaseOrCapAndBothPinsInTheirBoxes)
 }
 
 INSTANTIATE_TEST_SUITE_P(WorkedExamples, TwoJumperPicture,
-    ::testing::Values(
-        PictureRow{"34x18 open", 34, 18, false, bsSingle, Rect(1, 1, 33, 17),
+    ::testing::Values(PictureRow {"34x18 open", 34, 18, false, bsSingle, Rect(1, 1, 33, 17),
+                          {Rect(8, 6, 14, 12), Rect(20, 6, 26, 12)}},
+        PictureRow {
+            "34x18 closed", 34, 18, true, bsSingle, {}, {Rect(8, 6, 14, 12), Rect(20, 6, 26, 12)}},
+        PictureRow {"34x18 open without border", 34, 18, false, bsNone, Rect(1, 1, 33, 17),
             {Rect(8, 6, 14, 12), Rect(20, 6, 26, 12)}},
-        PictureRow{"34x18 closed", 34, 18, true, bsSingle, {},
+        PictureRow {"34x18 closed without border", 34, 18, true, bsNone, {},
             {Rect(8, 6, 14, 12), Rect(20, 6, 26, 12)}},
-        PictureRow{"34x18 open without border", 34, 18, false, bsNone, Rect(1, 1, 33, 17),
-            {Rect(8, 6, 14, 12), Rect(20, 6, 26, 12)}},
-        PictureRow{"34x18 closed without border", 34, 18, true, bsNone, {},
-            {Rect(8, 6, 14, 12), Rect(20, 6, 26, 12)}},
-        PictureRow{"33x17 open", 33, 17, false, bsSingle, Rect(1, 1, 32, 16),
+        PictureRow {"33x17 open", 33, 17, false, bsSingle, Rect(1, 1, 32, 16),
             {Rect(7, 5, 13, 11), Rect(20, 5, 26, 11)}},
-        PictureRow{"33x17 closed", 33, 17, true, bsSingle, {},
-            {Rect(7, 5, 13, 11), Rect(20, 5, 26, 11)}},
-        PictureRow{"70x18 open", 70, 18, false, bsSingle, Rect(1, 1, 69, 17),
+        PictureRow {
+            "33x17 closed", 33, 17, true, bsSingle, {}, {Rect(7, 5, 13, 11), Rect(20, 5, 26, 11)}},
+        PictureRow {"70x18 open", 70, 18, false, bsSingle, Rect(1, 1, 69, 17),
             {Rect(17, 5, 25, 13), Rect(45, 5, 53, 13)}},
-        PictureRow{"70x18 closed without border", 70, 18, true, bsNone, {},
+        PictureRow {"70x18 closed without border", 70, 18, true, bsNone, {},
             {Rect(17, 5, 25, 13), Rect(45, 5, 53, 13)}},
-        PictureRow{"34x18 open in other colours", 34, 18, false, bsSingle, Rect(1, 1, 33, 17),
+        PictureRow {"34x18 open in other colours", 34, 18, false, bsSingle, Rect(1, 1, 33, 17),
             {Rect(8, 6, 14, 12), Rect(20, 6, 26, 12)}, {clBlue, clWhite, clRed}},
-        PictureRow{"34x18 closed in other colours", 34, 18, true, bsSingle, {},
+        PictureRow {"34x18 closed in other colours", 34, 18, true, bsSingle, {},
             {Rect(8, 6, 14, 12), Rect(20, 6, 26, 12)}, {clBlue, clWhite, clRed}}));
 
 TEST(TwoJumper, ClickOnAnOrdinaryParentTogglesAndRaisesOnClickAfterTheChange)
@@ -144,7 +147,7 @@ TEST(TwoJumper, ClickOnAnOrdinaryParentTogglesAndRaisesOnClickAfterTheChange)
     };
     jumper->Click();
     jumper->Click();
-    EXPECT_EQ(seen, (std::vector<bool>{true, false}));
+    EXPECT_EQ(seen, (std::vector<bool> {true, false}));
 }
 
 TEST(TwoJumper, SettingClosedRepaintsOnlyOnAChangeAndRaisesNoClick)
@@ -253,7 +256,9 @@ void PrintTo(const RadioRow& row, std::ostream* out)
 }
 } // namespace
 
-class RadioClick : public RadioGroup, public ::testing::WithParamInterface<RadioRow> { };
+class RadioClick : public RadioGroup, public ::testing::WithParamInterface<RadioRow>
+{
+};
 
 TEST_P(RadioClick, EndsWithTheClickedJumperClosedAndTheRestOpen)
 {
@@ -269,12 +274,11 @@ TEST_P(RadioClick, EndsWithTheClickedJumperClosedAndTheRestOpen)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RadioClick,
-    ::testing::Values(
-        RadioRow{"all open: nothing left to change", {false, false, false}, {true, false, false},
-            false},
-        RadioRow{"another closed", {false, true, false}, {true, false, false}, true},
-        RadioRow{"two others closed", {false, true, true}, {true, false, false}, true},
-        RadioRow{"the clicked one closed: opened, then closed again", {true, false, false},
+    ::testing::Values(RadioRow {"all open: nothing left to change", {false, false, false},
+                          {true, false, false}, false},
+        RadioRow {"another closed", {false, true, false}, {true, false, false}, true},
+        RadioRow {"two others closed", {false, true, true}, {true, false, false}, true},
+        RadioRow {"the clicked one closed: opened, then closed again", {true, false, false},
             {true, false, false}, true}));
 
 TEST_F(RadioGroup, WithoutRadioEnabledOnlyTheClickedJumperFlips)
@@ -282,10 +286,10 @@ TEST_F(RadioGroup, WithoutRadioEnabledOnlyTheClickedJumperFlips)
     panel->SetRadioEnabled(false);
     SetStates({false, true, false});
     jumpers[0]->Click();
-    EXPECT_EQ(States(), (std::vector<bool>{true, true, false}));
+    EXPECT_EQ(States(), (std::vector<bool> {true, true, false}));
     jumpers[1]->Click();
-    EXPECT_EQ(States(), (std::vector<bool>{true, false, false}));
-    EXPECT_EQ(log, (std::vector<std::string>{"click 0 CCo", "click 1 Coo"}));
+    EXPECT_EQ(States(), (std::vector<bool> {true, false, false}));
+    EXPECT_EQ(log, (std::vector<std::string> {"click 0 CCo", "click 1 Coo"}));
 }
 
 TEST_F(RadioGroup, SelectJumperLeavesOutNestedJumpersThreePinJumpersAndRenamedClasses)
@@ -305,7 +309,7 @@ TEST_F(RadioGroup, SelectJumperLeavesOutNestedJumpersThreePinJumpersAndRenamedCl
     three->SetJumperState(jsRight);
 
     jumpers[1]->Click();
-    EXPECT_EQ(States(), (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(States(), (std::vector<bool> {false, true, false}));
     EXPECT_TRUE(nested->Closed());
     EXPECT_TRUE(renamed->Closed());
     EXPECT_EQ(three->JumperState(), jsRight);
@@ -313,7 +317,7 @@ TEST_F(RadioGroup, SelectJumperLeavesOutNestedJumpersThreePinJumpersAndRenamedCl
     // whole group is opened.
     renamed->Click();
     EXPECT_FALSE(renamed->Closed());
-    EXPECT_EQ(States(), (std::vector<bool>{false, false, false}));
+    EXPECT_EQ(States(), (std::vector<bool> {false, false, false}));
 }
 
 TEST_F(RadioGroup, SelectJumperFiresWithTheJumperAsSenderNotThePanel)
@@ -324,7 +328,7 @@ TEST_F(RadioGroup, SelectJumperFiresWithTheJumperAsSenderNotThePanel)
     panel->SelectJumper(jumpers[1]);
     EXPECT_EQ(sender, jumpers[1]);
     EXPECT_NE(sender, panel.get());
-    EXPECT_EQ(States(), (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(States(), (std::vector<bool> {false, true, false}));
 }
 
 TEST_F(RadioGroup, SelectJumperWithAJumperFromElsewhereOpensTheWholeGroup)
@@ -332,9 +336,9 @@ TEST_F(RadioGroup, SelectJumperWithAJumperFromElsewhereOpensTheWholeGroup)
     TTwoJumper stranger(nullptr);
     SetStates({true, false, true});
     panel->SelectJumper(&stranger);
-    EXPECT_EQ(States(), (std::vector<bool>{false, false, false}));
+    EXPECT_EQ(States(), (std::vector<bool> {false, false, false}));
     EXPECT_FALSE(stranger.Closed()) << "only the panel's own jumpers are set";
-    EXPECT_EQ(log, (std::vector<std::string>{"radio ? ooo"}));
+    EXPECT_EQ(log, (std::vector<std::string> {"radio ? ooo"}));
 }
 
 TEST(RadioPanelSelectJumper, WhenTheGroupAlreadyMatchesNothingRepaintsOrFires)

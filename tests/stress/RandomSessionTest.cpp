@@ -27,9 +27,9 @@
 #include <QMouseEvent>
 #include <QRandomGenerator>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <algorithm>
 #include <functional>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace {
@@ -49,7 +49,7 @@ public:
         form_ = Application->CreateForm<TMainForm>();
         form_->Show();
         VclTesting::ProcessEventsAndIdle(); // the supporter builds its windows
-        QTest::qWait(150);                  // and shows the help window
+        QTest::qWait(150); // and shows the help window
         markers_ = {form_->ConnectHighlight, form_->EnableHighlight};
         photo_ = form_->BoardImage1->Picture().Graphic() ? RenderBoardPhoto() : QImage();
         WatchConnectionGrowth();
@@ -126,9 +126,11 @@ public:
     }
 
 private:
-    int Between(int low, int high) { return low + static_cast<int>(random_.bounded(high - low + 1)); }
-    template<class T>
-    T* Choose(const std::vector<T*>& items)
+    int Between(int low, int high)
+    {
+        return low + static_cast<int>(random_.bounded(high - low + 1));
+    }
+    template<class T> T* Choose(const std::vector<T*>& items)
     {
         return items.empty() ? nullptr : items[Between(0, static_cast<int>(items.size()) - 1)];
     }
@@ -156,13 +158,13 @@ private:
         std::vector<TPoint> targets;
         for (TBoardHighlight* marker : markers_)
             targets.push_back(marker->ClientToScreen({marker->Width() / 2, marker->Height() / 2}));
-        targets.push_back(form_->BoardImage1->ClientToScreen({20, 380}));   // bare photograph
-        targets.push_back(form_->BoardImage1->ClientToScreen({560, 200}));  // the bracket
-        targets.push_back({5, 2});                                          // the menu bar
-        targets.push_back({Between(0, 1279), Between(0, 1023)});           // anywhere
+        targets.push_back(form_->BoardImage1->ClientToScreen({20, 380})); // bare photograph
+        targets.push_back(form_->BoardImage1->ClientToScreen({560, 200})); // the bracket
+        targets.push_back({5, 2}); // the menu bar
+        targets.push_back({Between(0, 1279), Between(0, 1023)}); // anywhere
         for (TPopupForm* popup : ShownPopups()) {
-            TControl* inside[] = {popup->StatusMemo, popup->DoneButton, popup->NextButton,
-                                  popup->PopupStatus};
+            TControl* inside[]
+                = {popup->StatusMemo, popup->DoneButton, popup->NextButton, popup->PopupStatus};
             TControl* control = inside[Between(0, 3)];
             targets.push_back(control->ClientToScreen({3, 3}));
             targets.push_back({popup->Left() + 2, popup->Top() + 2});
@@ -175,14 +177,14 @@ private:
     static void Press(TWinControl* surface, QPoint at, QEvent::Type type)
     {
         QMouseEvent event(type, at, surface->ClientView()->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                          Qt::NoModifier);
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(surface->ClientView(), &event);
     }
 
     void ClickAt(TControl* control, bool doubleClick)
     {
-        const QPoint at(control->Left() + control->Width() / 2, control->Top() + control->Height() / 2);
+        const QPoint at(
+            control->Left() + control->Width() / 2, control->Top() + control->Height() / 2);
         TWinControl* surface = control->Parent();
         Press(surface, at, QEvent::MouseButtonPress);
         Press(surface, at, QEvent::MouseButtonRelease);
@@ -222,7 +224,8 @@ private:
     {
         TMenuItem* bar = form_->MainMenu1->Items();
         for (int i = 0; i < bar->Count(); ++i)
-            if (bar->Items(i)->Caption() == QLatin1String("&Settings") && bar->Items(i)->Count() > 0)
+            if (bar->Items(i)->Caption() == QLatin1String("&Settings")
+                && bar->Items(i)->Count() > 0)
                 bar->Items(i)->Items(Between(0, bar->Items(i)->Count() - 1))->Action()->trigger();
     }
 
@@ -232,7 +235,7 @@ private:
         for (TPopupForm* popup : ShownPopups())
             closable.push_back(popup);
         for (TCustomForm* window : {static_cast<TCustomForm*>(form_->SetSup->HelpForm()),
-                                    static_cast<TCustomForm*>(form_->SetSup->TechForm())})
+                 static_cast<TCustomForm*>(form_->SetSup->TechForm())})
             if (window && window->Visible())
                 closable.push_back(window);
         if (TCustomForm* window = Choose(closable)) {
@@ -298,10 +301,12 @@ private:
     {
         const QImage board = RenderBoardPhoto();
         // Markers paint only inside themselves: outside them the photograph is untouched.
-        for (const TPoint spot : {TPoint{20, 380}, TPoint{300, 100}, TPoint{58, 10}, TPoint{128, 10},
-                                  TPoint{105, 259}, TPoint{158, 259}, TPoint{130, 248}, TPoint{130, 271}})
+        for (const TPoint spot :
+            {TPoint {20, 380}, TPoint {300, 100}, TPoint {58, 10}, TPoint {128, 10},
+                TPoint {105, 259}, TPoint {158, 259}, TPoint {130, 248}, TPoint {130, 271}})
             if (!photo_.isNull() && board.pixel(spot.X, spot.Y) != photo_.pixel(spot.X, spot.Y))
-                problems_ << QStringLiteral("the photograph changed at (%1, %2)").arg(spot.X).arg(spot.Y);
+                problems_
+                    << QStringLiteral("the photograph changed at (%1, %2)").arg(spot.X).arg(spot.Y);
         if (form_->ConnectPanel->Showing()) {
             const QImage panel = VclTesting::Render(form_->ConnectPanel);
             if (form_->GNDJumper->Closed())
@@ -369,11 +374,12 @@ private:
 
 TEST(RandomSession, KeepsEveryPromiseStepAfterStep)
 {
-    const quint64 seed = SettingFromEnvironment("ZX_STRESS_SEED", QRandomGenerator::securelySeeded().generate());
+    const quint64 seed
+        = SettingFromEnvironment("ZX_STRESS_SEED", QRandomGenerator::securelySeeded().generate());
     const quint64 steps = SettingFromEnvironment("ZX_STRESS_STEPS", 100000);
     std::printf("random session: seed %llu, %llu steps (replay with ZX_STRESS_SEED=%llu)\n",
-                static_cast<unsigned long long>(seed), static_cast<unsigned long long>(steps),
-                static_cast<unsigned long long>(seed));
+        static_cast<unsigned long long>(seed), static_cast<unsigned long long>(steps),
+        static_cast<unsigned long long>(seed));
     RecordProperty("seed", std::to_string(seed));
     VclTesting::MessageBoxRecorder boxes;
     RandomSession session(seed);
@@ -389,5 +395,6 @@ TEST(RandomSession, KeepsEveryPromiseStepAfterStep)
             << "\n  last steps: " << history.join(", ").toStdString();
     }
     std::printf("%s\n", session.Summary().toStdString().c_str());
-    EXPECT_GT(session.LeastShowings(), static_cast<int>(steps / 1000)) << session.Summary().toStdString();
+    EXPECT_GT(session.LeastShowings(), static_cast<int>(steps / 1000))
+        << session.Summary().toStdString();
 }

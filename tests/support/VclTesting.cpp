@@ -9,18 +9,17 @@
 namespace VclTesting {
 
 MessageBoxRecorder::MessageBoxRecorder(std::deque<int> answers)
-    : answers_(std::move(answers))
-    , previous_(Application->MessageBoxHandler)
+    : answers_(std::move(answers)), previous_(Application->MessageBoxHandler)
 {
-    Application->MessageBoxHandler = [this](const String& text, const String& caption,
-                                            unsigned flags) {
-        shown_.push_back({text, caption, flags});
-        if (answers_.empty())
-            return IDOK;
-        const int answer = answers_.front();
-        answers_.pop_front();
-        return answer;
-    };
+    Application->MessageBoxHandler
+        = [this](const String& text, const String& caption, unsigned flags) {
+              shown_.push_back({text, caption, flags});
+              if (answers_.empty())
+                  return IDOK;
+              const int answer = answers_.front();
+              answers_.pop_front();
+              return answer;
+          };
 }
 
 MessageBoxRecorder::~MessageBoxRecorder()
@@ -31,8 +30,8 @@ MessageBoxRecorder::~MessageBoxRecorder()
 void FailOnUnexpectedMessageBoxes()
 {
     Application->MessageBoxHandler = [](const String& text, const String& caption, unsigned) {
-        ADD_FAILURE() << "unexpected message box \"" << caption.toStdString() << "\": "
-                      << text.toStdString();
+        ADD_FAILURE() << "unexpected message box \"" << caption.toStdString()
+                      << "\": " << text.toStdString();
         return IDOK;
     };
 }

@@ -1,15 +1,15 @@
 #include "support/XTesting.h"
+#include <QCursor>
+#include <QEventLoop>
 #include <QGuiApplication>
+#include <QPixmap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QCursor>
-#include <QEventLoop>
-#include <QPixmap>
 #include <QTimer>
 #include <cstring>
-#include <xcb/xcb.h>
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
 namespace XTesting {
 
@@ -27,8 +27,8 @@ QString Xdotool(const QStringList& arguments, int timeoutMs)
 bool WindowShown(const QString& title)
 {
     QProcess process;
-    process.start(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--name",
-                                               "^" + QRegularExpression::escape(title) + "$"});
+    process.start(QStringLiteral("xdotool"),
+        {"search", "--onlyvisible", "--name", "^" + QRegularExpression::escape(title) + "$"});
     process.waitForFinished(10000);
     return process.exitCode() == 0 && !process.readAllStandardOutput().trimmed().isEmpty();
 }
@@ -41,11 +41,11 @@ void CloseWindow(const QString& windowId)
     auto atom = [connection](const char* name) {
         xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
             connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
-        const xcb_atom_t value = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        const xcb_atom_t value = reply ? reply->atom : xcb_atom_t {XCB_ATOM_NONE};
         free(reply);
         return value;
     };
-    xcb_client_message_event_t message{};
+    xcb_client_message_event_t message {};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
     message.window = windowId.toUInt();
@@ -53,7 +53,7 @@ void CloseWindow(const QString& windowId)
     message.data.data32[0] = atom("WM_DELETE_WINDOW");
     message.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(connection, 0, message.window, XCB_EVENT_MASK_NO_EVENT,
-                   reinterpret_cast<const char*>(&message));
+        reinterpret_cast<const char*>(&message));
     xcb_flush(connection);
 }
 

@@ -23,8 +23,7 @@ QImage GrabScreen();
 // Runs the event loop for the given time, so that the idle work runs as in the program.
 void Wait(int milliseconds);
 // Waits (handling events) until condition holds or the time is up; returns whether it held.
-template<class Condition>
-bool WaitFor(Condition condition, int timeoutMs = 5000);
+template<class Condition> bool WaitFor(Condition condition, int timeoutMs = 5000);
 
 } // namespace XTesting
 

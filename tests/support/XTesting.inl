@@ -1,7 +1,6 @@
 #include <QElapsedTimer>
 
-template<class Condition>
-bool XTesting::WaitFor(Condition condition, int timeoutMs)
+template<class Condition> bool XTesting::WaitFor(Condition condition, int timeoutMs)
 {
     QElapsedTimer timer;
     timer.start();

@@ -275,7 +275,8 @@ TEST(CanvasTest, TextOutPutsTheTextCellAtThePoint)
         QRect inkBounds;
         for (int y = 0; y < 60; ++y)
             for (int x = 0; x < 200; ++x)
-                if (const TColor c = surface.canvas.Pixel(x, y); c != kBackground && c != kBrushColour)
+                if (const TColor c = surface.canvas.Pixel(x, y);
+                    c != kBackground && c != kBrushColour)
                     inkBounds |= QRect(x, y, 1, 1);
         ASSERT_FALSE(inkBounds.isEmpty());
         EXPECT_TRUE(cell.contains(inkBounds));

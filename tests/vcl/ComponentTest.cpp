@@ -1,5 +1,5 @@
-#include "support/VclTesting.h"
 #include "vcl/Component.h"
+#include "support/VclTesting.h"
 #include "vcl/SysUtils.h"
 #include <gtest/gtest.h>
 #include <vector>
@@ -38,7 +38,7 @@ TEST(Component, OwnerFreesWhatItOwnsLastCreatedFirstEachWithWhatItOwns)
     new Tracked(b, log, "C");
     TComponent::Free(owner);
     // Each destructor's own work runs before the components it owns go.
-    EXPECT_EQ(log, (std::vector<String>{"Owner", "B", "C", "A"}));
+    EXPECT_EQ(log, (std::vector<String> {"Owner", "B", "C", "A"}));
 }
 
 TEST(Component, FreedComponentLeavesItsOwner)

@@ -1,16 +1,16 @@
+#include "vcl/Form.h"
 #include "support/LoggingForm.h"
 #include "support/VclTesting.h"
 #include "vcl/Application.h"
 #include "vcl/Button.h"
 #include "vcl/CustomPanel.h"
-#include "vcl/Form.h"
 #include "vcl/GraphicControl.h"
 #include "vcl/Menu.h"
 #include "vcl/Screen.h"
 #include "vcl/SysUtils.h"
+#include <QAbstractButton>
 #include <QAction>
 #include <QMenuBar>
-#include <QAbstractButton>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -90,7 +90,7 @@ TEST(Form, ActivationMovesWithShowingAndHiding)
     EXPECT_EQ(Screen->ActiveForm(), &b);
     b.Hide();
     EXPECT_EQ(Screen->ActiveForm(), &a);
-    EXPECT_EQ(log, (Log{"A active", "A inactive", "B active", "B inactive", "A active"}));
+    EXPECT_EQ(log, (Log {"A active", "A inactive", "B active", "B inactive", "A active"}));
 }
 
 TEST(Form, FocusLeavesTheOldChainInnermostFirstAndEntersOutermostFirst)
@@ -103,16 +103,18 @@ TEST(Form, FocusLeavesTheOldChainInnermostFirstAndEntersOutermostFirst)
     inside->SetParent(panel);
     auto* outside = new TButton(&form);
     outside->SetParent(&form);
-    for (TWinControl* control : std::initializer_list<TWinControl*>{panel, inside, outside}) {
-        control->OnEnter = [&log, control](TObject*) { log.push_back(control->ClassName() + " enter"); };
-        control->OnExit = [&log, control](TObject*) { log.push_back(control->ClassName() + " exit"); };
+    for (TWinControl* control : std::initializer_list<TWinControl*> {panel, inside, outside}) {
+        control->OnEnter
+            = [&log, control](TObject*) { log.push_back(control->ClassName() + " enter"); };
+        control->OnExit
+            = [&log, control](TObject*) { log.push_back(control->ClassName() + " exit"); };
     }
     form.Show();
     inside->SetFocus();
-    EXPECT_EQ(log, (Log{"TPanel enter", "TButton enter"}));
+    EXPECT_EQ(log, (Log {"TPanel enter", "TButton enter"}));
     log.clear();
     outside->SetFocus();
-    EXPECT_EQ(log, (Log{"TButton exit", "TPanel exit", "TButton enter"}));
+    EXPECT_EQ(log, (Log {"TButton exit", "TPanel exit", "TButton enter"}));
     EXPECT_EQ(form.ActiveControl(), outside);
 }
 
@@ -137,11 +139,12 @@ TEST(Pointer, TrackingSendsOneLeaveThenOneEnterAcrossOverlappingWindows)
     const TPoint spotOnScreen = spot->ClientToScreen({5, 5});
     moveTo(spotOnScreen.X, spotOnScreen.Y);
     moveTo(spotOnScreen.X + 1, spotOnScreen.Y); // no change: no message
-    moveTo(300, 200);                           // where both windows overlap
-    moveTo(200, 250);                           // only the lower window
-    moveTo(5, 5);                               // no window of ours
-    EXPECT_EQ(log, (Log{"Spot enter", "Spot leave", "Above enter", "Above leave", "Below enter",
-                        "Below leave"}));
+    moveTo(300, 200); // where both windows overlap
+    moveTo(200, 250); // only the lower window
+    moveTo(5, 5); // no window of ours
+    EXPECT_EQ(log,
+        (Log {"Spot enter", "Spot leave", "Above enter", "Above leave", "Below enter",
+            "Below leave"}));
 }
 
 TEST(Menu, ItemsShowInTheBarInOrderAndCheckMarksFollowTheItem)
@@ -166,7 +169,7 @@ TEST(Menu, ItemsShowInTheBarInOrderAndCheckMarksFollowTheItem)
     QStringList bar;
     for (QAction* action : form.View()->findChild<QMenuBar*>()->actions())
         bar << action->text();
-    EXPECT_EQ(bar, (QStringList{"&File", "&Settings", "&Help"}));
+    EXPECT_EQ(bar, (QStringList {"&File", "&Settings", "&Help"}));
 
     int clicks = 0;
     entry->OnClick = [&](TObject* sender) {

@@ -4,9 +4,9 @@
 #include "vcl/Form.h"
 #include "vcl/Label.h"
 #include "vcl/PaintBox.h"
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QWidget>
-#include <QCoreApplication>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -37,8 +37,7 @@ TPaintBox* AddPaintBox(TWinControl* parent, TRect bounds)
 void SendMouse(TWinControl* control, QEvent::Type type, QPoint at)
 {
     QMouseEvent event(type, at, control->ClientView()->mapToGlobal(at), Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                      Qt::NoModifier);
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(control->ClientView(), &event);
 }
 } // namespace
@@ -153,13 +152,12 @@ TEST_P(Anchors, ChildFollowsTheParentsClientSizeAndReturnsWithoutDrift)
     EXPECT_EQ(child->BoundsRect(), Bounds(10, 10, 50, 20));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Anchors,
-    ::testing::Values(AnchorRow{akLeft | akTop, Bounds(10, 10, 50, 20)},
-                      AnchorRow{akRight | akBottom, Bounds(110, 60, 50, 20)},
-                      AnchorRow{akLeft | akTop | akRight | akBottom, Bounds(10, 10, 150, 70)},
-                      // neither side: the centre keeps its proportion (35 of 200 -> 52.5 of 300)
-                      AnchorRow{akBottom, Bounds(28, 60, 50, 20)}));
+INSTANTIATE_TEST_SUITE_P(Table, Anchors,
+    ::testing::Values(AnchorRow {akLeft | akTop, Bounds(10, 10, 50, 20)},
+        AnchorRow {akRight | akBottom, Bounds(110, 60, 50, 20)},
+        AnchorRow {akLeft | akTop | akRight | akBottom, Bounds(10, 10, 150, 70)},
+        // neither side: the centre keeps its proportion (35 of 200 -> 52.5 of 300)
+        AnchorRow {akBottom, Bounds(28, 60, 50, 20)}));
 
 TEST_F(Children, TopAlignedControlSpansTheClientWidth)
 {

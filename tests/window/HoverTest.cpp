@@ -35,7 +35,8 @@ TEST_F(Hover, EnteringOpensTheActivePopupAndLeavingForThePhotographClosesIt)
     const TColor normal = RingPixel();
     MoveTo(OnMarker());
     ASSERT_TRUE(WaitFor([&] { return PopupShown(); }));
-    EXPECT_TRUE(WaitFor([&] { return marker->PopupActive(); })) << "the active popup's marker glows";
+    EXPECT_TRUE(WaitFor([&] { return marker->PopupActive(); }))
+        << "the active popup's marker glows";
     EXPECT_EQ(Screen->ActiveForm(), marker->Popup());
 
     MoveTo(OnPhotograph());

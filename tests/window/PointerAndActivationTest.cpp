@@ -24,8 +24,8 @@ struct PlacedForm : VclTesting::LoggingForm
 struct TwoWindows : ::testing::Test
 {
     Log log;
-    PlacedForm below{log, "Below", Bounds(100, 100, 300, 200)};
-    PlacedForm above{log, "Above", Bounds(250, 150, 300, 200)};
+    PlacedForm below {log, "Below", Bounds(100, 100, 300, 200)};
+    PlacedForm above {log, "Above", Bounds(250, 150, 300, 200)};
     TwoWindows()
     {
         MoveMouse(5, 5);
@@ -46,7 +46,7 @@ TEST_F(TwoWindows, PointerMovesGiveOneLeaveThenOneEnterWhileIdle)
     MoveMouse(700, 700); // no window of ours
     ASSERT_TRUE(WaitFor([&] { return log.size() >= 4; }));
     Wait(100);
-    EXPECT_EQ(log, (Log{"Below enter", "Below leave", "Above enter", "Above leave"}));
+    EXPECT_EQ(log, (Log {"Below enter", "Below leave", "Above enter", "Above leave"}));
     EXPECT_EQ(Application->MouseControl(), nullptr);
 }
 
@@ -64,7 +64,7 @@ TEST_F(TwoWindows, ShowingActivatesAndAClickActivatesTheWindowClickedInto)
                 only.push_back(line);
         return only;
     }();
-    EXPECT_EQ(activation, (Log{"Above inactive", "Below active"}));
+    EXPECT_EQ(activation, (Log {"Above inactive", "Below active"}));
     above.Hide();
     below.Hide();
 }

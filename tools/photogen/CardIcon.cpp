@@ -88,7 +88,7 @@ void marker(QPainter& p)
 
 } // namespace
 
-CardIcon::CardIcon(int size) : m_size(size) {}
+CardIcon::CardIcon(int size) : m_size(size) { }
 
 QImage CardIcon::render() const
 {

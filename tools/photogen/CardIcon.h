@@ -3,7 +3,8 @@
 #include <QImage>
 
 // Square application icon: a simplified card whose shapes stay readable down to 48 x 48.
-class CardIcon {
+class CardIcon
+{
 public:
     explicit CardIcon(int size);
     QImage render() const;

@@ -33,7 +33,7 @@ constexpr double kFingerTop = 379.0;
 
 // The application draws its markers over these headers; they must stay exactly here.
 constexpr double kHeaderPitch = 9.5;
-const QPointF kResetHeaderPin1(73.0, 11.0);   // J1, marker spot x 59..127, y 0..23
+const QPointF kResetHeaderPin1(73.0, 11.0); // J1, marker spot x 59..127, y 0..23
 const QPointF kSwitchHeaderPin1(103.5, 11.0); // J2
 const QPointF kRelayJumperPin1(122.0, 259.5); // JP1, marker spot x 106..157, y 249..270
 const QRectF kConnectionSpot(59, 0, 68, 23);
@@ -71,7 +71,7 @@ double asicLead(int index)
 QPointF mcuPin(int index, bool topRow)
 {
     return {kMcuCentre.x() - kDipPitch * 6.5 + index * kDipPitch,
-            kMcuCentre.y() + (topRow ? -kDipRow : kDipRow)};
+        kMcuCentre.y() + (topRow ? -kDipRow : kDipRow)};
 }
 
 double sign(double v)
@@ -84,7 +84,8 @@ QPolygonF jogRoute(QPointF from, QPointF to, double bendY)
 {
     const double dx = to.x() - from.x();
     const double dir = sign(to.y() - from.y());
-    return QPolygonF({from, QPointF(from.x(), bendY), QPointF(to.x(), bendY + dir * std::abs(dx)), to});
+    return QPolygonF(
+        {from, QPointF(from.x(), bendY), QPointF(to.x(), bendY + dir * std::abs(dx)), to});
 }
 
 // Vertical to the row of `to`, then horizontal, with a 45 degree chamfer at the corner.
@@ -93,7 +94,7 @@ QPolygonF cornerRoute(QPointF from, QPointF to, double chamfer)
     const double dy = sign(to.y() - from.y());
     const double dx = sign(to.x() - from.x());
     return QPolygonF({from, QPointF(from.x(), to.y() - dy * chamfer),
-                      QPointF(from.x() + dx * chamfer, to.y()), to});
+        QPointF(from.x() + dx * chamfer, to.y()), to});
 }
 
 // Bare tinned pad for probing.
@@ -148,8 +149,9 @@ QPainterPath bracketShape()
 QPainterPath boardOutline()
 {
     QPainterPath board;
-    board.addRoundedRect(QRectF(kBoardLeft, kBoardTop, kBoardRight - kBoardLeft + 10,
-                                kBoardBottom - kBoardTop), 9, 9);
+    board.addRoundedRect(
+        QRectF(kBoardLeft, kBoardTop, kBoardRight - kBoardLeft + 10, kBoardBottom - kBoardTop), 9,
+        9);
     QPainterPath tab;
     tab.moveTo(kTabLeft, kBoardBottom - 4);
     tab.lineTo(kTabRight, kBoardBottom - 4);
@@ -221,7 +223,8 @@ void CardPhoto::fingerTracks()
     }
     // Remaining contacts drop to the solder side through a via.
     for (int slot = 1; slot < kFingerSlots; ++slot) {
-        const bool routed = (slot <= 21 && slot % 2 == 1) || (slot >= 24 && slot <= 36 && slot % 2 == 0)
+        const bool routed = (slot <= 21 && slot % 2 == 1)
+            || (slot >= 24 && slot <= 36 && slot % 2 == 0)
             || (slot >= 39 && slot % 2 == (slot < kKeySlot ? 1 : 0));
         if (routed || isKey(slot) || slot % 3 == 1)
             continue;
@@ -265,7 +268,8 @@ void CardPhoto::logicTracks()
 void CardPhoto::powerTracks()
 {
     addTrack({{fingerX(0), kFingerTop + 1}, {fingerX(0), 330}, {fingerX(0) - 8, 322}, {151.5, 322},
-              {147.5, 318}}, 3.0);
+                 {147.5, 318}},
+        3.0);
     addTrack({{151, 295}, {186, 295}, {192, 289}, {192, 236}, {198, 230}, {300, 230}}, 2.4);
     for (const double y : {49.7, 69.0, 88.3})
         addTrack({{468, y}, {530, y}}, 2.8);
@@ -274,10 +278,9 @@ void CardPhoto::powerTracks()
 
 void CardPhoto::holes()
 {
-    const QPointF spots[] = {{80, 44},   {106, 44},  {300, 230}, {120, 290}, {20, 120},
-                             {160, 150}, {200, 196}, {420, 140}, {470, 130}, {300, 330},
-                             {395, 330}, {505, 110}, {505, 320}, {30, 250},  {60, 250},
-                             {250, 250}, {270, 160}, {375, 190}, {480, 230}, {160, 210}};
+    const QPointF spots[] = {{80, 44}, {106, 44}, {300, 230}, {120, 290}, {20, 120}, {160, 150},
+        {200, 196}, {420, 140}, {470, 130}, {300, 330}, {395, 330}, {505, 110}, {505, 320},
+        {30, 250}, {60, 250}, {250, 250}, {270, 160}, {375, 190}, {480, 230}, {160, 210}};
     for (const QPointF& spot : spots)
         m_holes.push_back({spot, 4.3, true});
     for (double y = 40; y < 360; y += 16)
@@ -286,7 +289,8 @@ void CardPhoto::holes()
         m_holes.push_back({mcuPin(i, true), 5.8, false});
         m_holes.push_back({mcuPin(i, false), 5.8, false});
     }
-    for (const QPointF& pad : {QPointF(88.6, 59.7), QPointF(97.4, 59.7), QPointF(88.6, 86.3), QPointF(97.4, 86.3)})
+    for (const QPointF& pad :
+        {QPointF(88.6, 59.7), QPointF(97.4, 59.7), QPointF(88.6, 86.3), QPointF(97.4, 86.3)})
         m_holes.push_back({pad, 5.8, false});
 }
 
@@ -376,8 +380,8 @@ void CardPhoto::fingers(QPainter& p)
     for (int slot = 0; slot < kFingerSlots; ++slot) {
         if (isKey(slot))
             continue;
-        const QRectF contact(kFingerX0 + slot * kFingerPitch + 0.75, kFingerTop,
-                             kFingerPitch - 1.5, kTabBottom - kFingerTop + 1);
+        const QRectF contact(kFingerX0 + slot * kFingerPitch + 0.75, kFingerTop, kFingerPitch - 1.5,
+            kTabBottom - kFingerTop + 1);
         QLinearGradient across(contact.topLeft(), contact.topRight());
         across.setColorAt(0.0, QColor(160, 112, 38));
         across.setColorAt(0.45, QColor(246, 206, 112));
@@ -394,7 +398,8 @@ void CardPhoto::fingers(QPainter& p)
     p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
     for (int slot = 0; slot < kFingerSlots; ++slot)
         p.fillRect(QRectF(kFingerX0 + slot * kFingerPitch + 0.75, kFingerTop, kFingerPitch - 1.5,
-                          kTabBottom - kFingerTop + 1), sheen);
+                       kTabBottom - kFingerTop + 1),
+            sheen);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
@@ -410,8 +415,11 @@ void CardPhoto::silkOutlines(QPainter& p)
     p.setBrush(kSilk);
     p.setPen(Qt::NoPen);
     p.drawEllipse(QPointF(kAsicCentre.x() - 38, kAsicCentre.y() - 38), 1.6, 1.6);
-    const struct { QPointF centre; double radius; } rings[] = {
-        {{45, 150}, 13.5}, {{112, 342}, 11.0}, {{58, 212}, 17.0}};
+    const struct
+    {
+        QPointF centre;
+        double radius;
+    } rings[] = {{{45, 150}, 13.5}, {{112, 342}, 11.0}, {{58, 212}, 17.0}};
     p.setPen(QPen(kSilk, 1.0));
     p.setBrush(Qt::NoBrush);
     for (const auto& ring : rings)
@@ -429,13 +437,33 @@ void CardPhoto::silkLabels(QPainter& p)
     silk(p, QStringLiteral("ON"), QPointF(90, 263), 7.0);
     silk(p, QStringLiteral("EN"), QPointF(160, 263), 7.0);
     silk(p, QStringLiteral("JP1 RELAY"), QPointF(113, 246), 6.0);
-    const struct { const char* text; QPointF at; } designators[] = {
-        {"U1", {312, 222}}, {"U2", {180, 74}},  {"U3", {228, 190}}, {"U5", {410, 192}},
-        {"U6", {126, 290}}, {"U7", {84, 52}},   {"K1", {413, 114}}, {"TB1", {522, 34}},
-        {"P1", {505, 188}}, {"Y1", {333, 79}},  {"D1", {388, 114}}, {"D2", {486, 140}},
-        {"Q1", {380, 132}}, {"C1", {22, 170}},  {"C2", {94, 362}},  {"R12", {486, 166}},
-        {"U4", {150, 155}}, {"BZ1", {24, 236}}, {"TP1", {37, 62}},  {"TP2", {37, 82}},
-        {"C9", {468, 113}}, {"U8", {452, 142}},
+    const struct
+    {
+        const char* text;
+        QPointF at;
+    } designators[] = {
+        {"U1", {312, 222}},
+        {"U2", {180, 74}},
+        {"U3", {228, 190}},
+        {"U5", {410, 192}},
+        {"U6", {126, 290}},
+        {"U7", {84, 52}},
+        {"K1", {413, 114}},
+        {"TB1", {522, 34}},
+        {"P1", {505, 188}},
+        {"Y1", {333, 79}},
+        {"D1", {388, 114}},
+        {"D2", {486, 140}},
+        {"Q1", {380, 132}},
+        {"C1", {22, 170}},
+        {"C2", {94, 362}},
+        {"R12", {486, 166}},
+        {"U4", {150, 155}},
+        {"BZ1", {24, 236}},
+        {"TP1", {37, 62}},
+        {"TP2", {37, 82}},
+        {"C9", {468, 113}},
+        {"U8", {452, 142}},
     };
     for (const auto& d : designators)
         silk(p, QString::fromLatin1(d.text), d.at, 6.0);
@@ -446,27 +474,52 @@ void CardPhoto::silkLabels(QPainter& p)
 void CardPhoto::passiveParts(PartPainter& parts)
 {
     using Chip = PartPainter::Chip;
-    const struct { QPointF at; bool vertical; Chip kind; } chips[] = {
-        {{184, 90}, true, Chip::Capacitor},   {{312, 226}, false, Chip::Capacitor},
-        {{388, 226}, false, Chip::Capacitor}, {{388, 300}, false, Chip::Capacitor},
-        {{312, 300}, false, Chip::Capacitor}, {{336, 110}, false, Chip::Capacitor},
-        {{366, 110}, false, Chip::Capacitor}, {{380, 140}, true, Chip::Resistor},
-        {{498, 168}, false, Chip::Resistor},  {{150, 130}, true, Chip::Resistor},
-        {{160, 130}, true, Chip::Resistor},   {{170, 130}, true, Chip::Resistor},
-        {{180, 130}, true, Chip::Resistor},   {{120, 325}, false, Chip::Capacitor},
-        {{160, 325}, false, Chip::Capacitor}, {{226, 214}, true, Chip::Capacitor},
-        {{70, 100}, true, Chip::Resistor},    {{80, 100}, true, Chip::Resistor},
-        {{455, 205}, true, Chip::Capacitor},  {{200, 170}, false, Chip::Resistor},
-        {{200, 180}, false, Chip::Resistor},  {{60, 60}, true, Chip::Capacitor},
-        {{175, 210}, false, Chip::Resistor},  {{175, 220}, false, Chip::Resistor},
-        {{270, 195}, true, Chip::Capacitor},  {{280, 195}, true, Chip::Capacitor},
-        {{410, 150}, true, Chip::Resistor},   {{420, 150}, true, Chip::Resistor},
-        {{470, 200}, true, Chip::Capacitor},  {{520, 320}, true, Chip::Capacitor},
-        {{530, 320}, true, Chip::Capacitor},  {{525, 340}, false, Chip::Resistor},
-        {{100, 200}, true, Chip::Resistor},   {{110, 200}, true, Chip::Resistor},
-        {{150, 230}, false, Chip::Capacitor}, {{290, 44}, true, Chip::Capacitor},
-        {{300, 44}, true, Chip::Capacitor},   {{60, 270}, false, Chip::Resistor},
-        {{60, 279}, false, Chip::Resistor},   {{120, 75}, true, Chip::Resistor},
+    const struct
+    {
+        QPointF at;
+        bool vertical;
+        Chip kind;
+    } chips[] = {
+        {{184, 90}, true, Chip::Capacitor},
+        {{312, 226}, false, Chip::Capacitor},
+        {{388, 226}, false, Chip::Capacitor},
+        {{388, 300}, false, Chip::Capacitor},
+        {{312, 300}, false, Chip::Capacitor},
+        {{336, 110}, false, Chip::Capacitor},
+        {{366, 110}, false, Chip::Capacitor},
+        {{380, 140}, true, Chip::Resistor},
+        {{498, 168}, false, Chip::Resistor},
+        {{150, 130}, true, Chip::Resistor},
+        {{160, 130}, true, Chip::Resistor},
+        {{170, 130}, true, Chip::Resistor},
+        {{180, 130}, true, Chip::Resistor},
+        {{120, 325}, false, Chip::Capacitor},
+        {{160, 325}, false, Chip::Capacitor},
+        {{226, 214}, true, Chip::Capacitor},
+        {{70, 100}, true, Chip::Resistor},
+        {{80, 100}, true, Chip::Resistor},
+        {{455, 205}, true, Chip::Capacitor},
+        {{200, 170}, false, Chip::Resistor},
+        {{200, 180}, false, Chip::Resistor},
+        {{60, 60}, true, Chip::Capacitor},
+        {{175, 210}, false, Chip::Resistor},
+        {{175, 220}, false, Chip::Resistor},
+        {{270, 195}, true, Chip::Capacitor},
+        {{280, 195}, true, Chip::Capacitor},
+        {{410, 150}, true, Chip::Resistor},
+        {{420, 150}, true, Chip::Resistor},
+        {{470, 200}, true, Chip::Capacitor},
+        {{520, 320}, true, Chip::Capacitor},
+        {{530, 320}, true, Chip::Capacitor},
+        {{525, 340}, false, Chip::Resistor},
+        {{100, 200}, true, Chip::Resistor},
+        {{110, 200}, true, Chip::Resistor},
+        {{150, 230}, false, Chip::Capacitor},
+        {{290, 44}, true, Chip::Capacitor},
+        {{300, 44}, true, Chip::Capacitor},
+        {{60, 270}, false, Chip::Resistor},
+        {{60, 279}, false, Chip::Resistor},
+        {{120, 75}, true, Chip::Resistor},
     };
     for (const auto& c : chips)
         parts.chip(c.at, c.vertical, c.kind);
@@ -480,10 +533,11 @@ void CardPhoto::passiveParts(PartPainter& parts)
 
 void CardPhoto::logicParts(PartPainter& parts)
 {
-    parts.qfp(QRectF(kAsicCentre - QPointF(kAsicHalf, kAsicHalf), QSizeF(2 * kAsicHalf, 2 * kAsicHalf)), 25,
-              {QStringLiteral("VARDO"), QStringLiteral("ZX-4410"), QStringLiteral("0417 A2")});
+    parts.qfp(
+        QRectF(kAsicCentre - QPointF(kAsicHalf, kAsicHalf), QSizeF(2 * kAsicHalf, 2 * kAsicHalf)),
+        25, {QStringLiteral("VARDO"), QStringLiteral("ZX-4410"), QStringLiteral("0417 A2")});
     parts.dip(QRectF(kMcuCentre - QPointF(62, 11), QSizeF(124, 22)), 14,
-              {QStringLiteral("V51C22-24PU"), QStringLiteral("0416")});
+        {QStringLiteral("V51C22-24PU"), QStringLiteral("0416")});
     parts.dip(QRectF(84.5, 62, 17, 22), 2, {});
     parts.soic(QRectF(232.2, 196, 17.3, 13.6), 4, {QStringLiteral("93C46")});
     parts.soic(QRectF(416, 198, 30.5, 13.6), 7, {QStringLiteral("HC14")});
@@ -495,14 +549,16 @@ void CardPhoto::logicParts(PartPainter& parts)
 
 void CardPhoto::ioParts(PartPainter& parts)
 {
-    parts.relay(QRectF(408, 44, 70, 58), {QStringLiteral("VR-05DC"), QStringLiteral("05VDC"),
-                                          QStringLiteral("10A 250VAC"), QStringLiteral("10A 30VDC")});
+    parts.relay(QRectF(408, 44, 70, 58),
+        {QStringLiteral("VR-05DC"), QStringLiteral("05VDC"), QStringLiteral("10A 250VAC"),
+            QStringLiteral("10A 30VDC")});
     parts.terminalBlock(QRectF(522, 40, 40, 58), 3);
     parts.dsub(QRectF(516, 188, 46, 110));
     parts.led(QPointF(498, 150), 5.5);
     parts.buzzer(QPointF(58, 212), 15.0);
     parts.screw(QPointF(553, 20), 4.5);
-    parts.label(QRectF(24, 300, 72, 28), {QStringLiteral("S/N 0417-2286"), QStringLiteral("ZX-4410")});
+    parts.label(
+        QRectF(24, 300, 72, 28), {QStringLiteral("S/N 0417-2286"), QStringLiteral("ZX-4410")});
 }
 
 void CardPhoto::headers(PartPainter& parts)
@@ -535,8 +591,8 @@ void CardPhoto::bracket(QPainter& p, QImage& image)
     p.fillPath(plate, along);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.end();
-    raster::brush(image, m_rng, QRect(int(kBracketLeft), 0, int(kBracketRight - kBracketLeft) + 10, 409), true,
-                  0.05);
+    raster::brush(image, m_rng,
+        QRect(int(kBracketLeft), 0, int(kBracketRight - kBracketLeft) + 10, 409), true, 0.05);
     p.begin(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(80, 80, 84, 160), 1.0));
@@ -575,7 +631,8 @@ void CardPhoto::dust(QPainter& p)
         const QPointF at(m_rng.range(0, kSize.width()), m_rng.range(0, kSize.height()));
         const double radius = m_rng.range(0.35, 1.1);
         const int alpha = static_cast<int>(m_rng.range(50, 120));
-        if (kConnectionSpot.adjusted(-4, -4, 4, 4).contains(at) || kRelaySpot.adjusted(-4, -4, 4, 4).contains(at))
+        if (kConnectionSpot.adjusted(-4, -4, 4, 4).contains(at)
+            || kRelaySpot.adjusted(-4, -4, 4, 4).contains(at))
             continue;
         p.setBrush(QColor(235, 232, 220, alpha));
         p.drawEllipse(at, radius, radius);

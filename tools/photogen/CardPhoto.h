@@ -15,19 +15,22 @@ class PartPainter;
 // Renders the top view of the ZX-4410 card as a product photograph: board on a grey paper
 // backdrop, lit from the upper left. The application places markers over the two header
 // groups, so their positions are fixed (see the constants in the source).
-class CardPhoto {
+class CardPhoto
+{
 public:
-    static constexpr QSize kSize{600, 409};
+    static constexpr QSize kSize {600, 409};
 
     CardPhoto();
     QImage render();
 
 private:
-    struct Track {
+    struct Track
+    {
         QPolygonF route;
         double width;
     };
-    struct Hole {
+    struct Hole
+    {
         QPointF centre;
         double clearance;
         bool via;

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr double kMm = 3.5;          // picture pixels per millimetre of board
+constexpr double kMm = 3.5; // picture pixels per millimetre of board
 constexpr double kParallax = 0.0016; // sideways lean per pixel off axis and unit of height
 
 QColor grey(int level, int alpha = 255)
@@ -67,7 +67,9 @@ void glint(QPainter& p, QPointF centre, double radius, int alpha)
 
 } // namespace
 
-PartPainter::PartPainter(QPainter& painter, QPointF cameraAxis) : m_p(painter), m_camera(cameraAxis) {}
+PartPainter::PartPainter(QPainter& painter, QPointF cameraAxis) : m_p(painter), m_camera(cameraAxis)
+{
+}
 
 QFont PartPainter::font(double pixelSize, bool bold)
 {
@@ -93,7 +95,8 @@ QPointF PartPainter::lift(QPointF at, double height) const
 // Side walls: the footprint swept from the board up to the displaced top face.
 void PartPainter::extrude(const QPainterPath& base, QPointF offset, const QColor& side)
 {
-    const int steps = std::max(1, static_cast<int>(std::ceil(std::hypot(offset.x(), offset.y()) * 2)));
+    const int steps
+        = std::max(1, static_cast<int>(std::ceil(std::hypot(offset.x(), offset.y()) * 2)));
     m_p.setPen(Qt::NoPen);
     for (int i = 0; i <= steps; ++i) {
         const double t = static_cast<double>(i) / steps;
@@ -114,12 +117,13 @@ void PartPainter::blackBody(const QRectF& body, double radius)
     m_p.setBrush(face);
     m_p.drawRoundedRect(top, radius, radius);
     m_p.setPen(QPen(QColor(8, 8, 8, 170), 1.0));
-    m_p.drawLine(QPointF(body.left() + 1, body.bottom() - 0.5), body.bottomRight() - QPointF(0, 0.5));
+    m_p.drawLine(
+        QPointF(body.left() + 1, body.bottom() - 0.5), body.bottomRight() - QPointF(0, 0.5));
     m_p.drawLine(QPointF(body.right() - 0.5, body.top() + 1), body.bottomRight() - QPointF(0.5, 0));
     m_p.save();
     m_p.setClipRect(body);
     glint(m_p, top.topLeft() + QPointF(top.width() * 0.3, top.height() * 0.25),
-          std::max(top.width(), top.height()) * 0.6, 16);
+        std::max(top.width(), top.height()) * 0.6, 16);
     m_p.restore();
 }
 
@@ -161,9 +165,9 @@ void PartPainter::gullWing(QPointF base, QPointF tip, double width)
     const bool horizontal = std::abs(along.x()) > std::abs(along.y());
     const QRectF lead = horizontal
         ? QRectF(QPointF(std::min(base.x(), tip.x()), base.y() - width / 2),
-                 QSizeF(std::abs(along.x()), width))
+            QSizeF(std::abs(along.x()), width))
         : QRectF(QPointF(base.x() - width / 2, std::min(base.y(), tip.y())),
-                 QSizeF(width, std::abs(along.y())));
+            QSizeF(width, std::abs(along.y())));
     QLinearGradient g(base, tip);
     g.setColorAt(0.0, grey(95));
     g.setColorAt(0.45, grey(230));
@@ -290,7 +294,8 @@ void PartPainter::chip(QPointF centre, bool vertical, Chip kind)
                                  : QRectF(body.topLeft(), QSizeF(1.7, body.height()));
     const QRectF end2 = vertical ? end1.translated(0, body.height() - 1.7)
                                  : end1.translated(body.width() - 1.7, 0);
-    const QRectF middle = vertical ? body.adjusted(0, 1.7, 0, -1.7) : body.adjusted(1.7, 0, -1.7, 0);
+    const QRectF middle
+        = vertical ? body.adjusted(0, 1.7, 0, -1.7) : body.adjusted(1.7, 0, -1.7, 0);
     m_p.setPen(Qt::NoPen);
     if (kind == Chip::Resistor) {
         m_p.setBrush(QColor(30, 30, 30));
@@ -302,7 +307,8 @@ void PartPainter::chip(QPointF centre, bool vertical, Chip kind)
     }
     m_p.drawRect(middle);
     for (const QRectF& end : {end1, end2}) {
-        m_p.setBrush(metal(body.topLeft(), vertical ? body.topRight() : body.bottomLeft(), 150, 235));
+        m_p.setBrush(
+            metal(body.topLeft(), vertical ? body.topRight() : body.bottomLeft(), 150, 235));
         m_p.drawRect(end);
     }
 }
@@ -335,7 +341,7 @@ void PartPainter::header(QPointF firstPin, int pins, double pitch)
     for (int i = 0; i < pins; ++i) {
         const QPointF pin = firstPin + QPointF(i * pitch, 0);
         raster::softShadow(m_p, roundedRect(QRectF(pin, QSizeF(9.0, 1.6)).translated(0, -0.8), 0.8),
-                           QPointF(0.5, 3.5), 1, 0.45);
+            QPointF(0.5, 3.5), 1, 0.45);
     }
     extrude(roundedRect(base, 0.5), top, QColor(40, 40, 42));
     for (int i = 0; i < pins; ++i) {
@@ -364,7 +370,8 @@ void PartPainter::pinPost(QPointF pin, double fromHeight, double toHeight)
 // Closed-top blue jumper shunt pressed onto two posts.
 void PartPainter::shunt(QPointF firstPin, double pitch)
 {
-    const QRectF base(firstPin.x() - pitch * 0.55, firstPin.y() - pitch * 0.62, pitch * 2.1, pitch * 1.24);
+    const QRectF base(
+        firstPin.x() - pitch * 0.55, firstPin.y() - pitch * 0.62, pitch * 2.1, pitch * 1.24);
     shadow(roundedRect(base, 1.2), 9.0);
     const QPointF low = lift(base.center(), 3.0);
     const QPointF high = lift(base.center(), 8.0);
@@ -380,10 +387,12 @@ void PartPainter::shunt(QPointF firstPin, double pitch)
     m_p.setBrush(QColor(24, 44, 110, 160));
     m_p.drawRoundedRect(QRectF(body.center() - QPointF(3.0, 2.2), QSizeF(6.0, 4.4)), 0.8, 0.8);
     m_p.setPen(QPen(QColor(200, 220, 255, 140), 0.8));
-    m_p.drawLine(QPointF(body.left() + 1.5, body.top() + 1.0), QPointF(body.right() - 1.5, body.top() + 1.0));
+    m_p.drawLine(QPointF(body.left() + 1.5, body.top() + 1.0),
+        QPointF(body.right() - 1.5, body.top() + 1.0));
     m_p.save();
     m_p.setClipRect(body);
-    glint(m_p, body.topLeft() + QPointF(body.width() * 0.3, body.height() * 0.3), body.width() * 0.4, 70);
+    glint(m_p, body.topLeft() + QPointF(body.width() * 0.3, body.height() * 0.3),
+        body.width() * 0.4, 70);
     m_p.restore();
 }
 
@@ -441,13 +450,15 @@ void PartPainter::relay(const QRectF& base, const QStringList& lines)
     m_p.drawRoundedRect(body.adjusted(1.6, 1.6, -2.2, -2.2), 1.5, 1.5);
     m_p.save();
     m_p.setClipRect(body);
-    glint(m_p, body.topLeft() + QPointF(body.width() * 0.3, body.height() * 0.25), body.width() * 0.55, 40);
+    glint(m_p, body.topLeft() + QPointF(body.width() * 0.3, body.height() * 0.25),
+        body.width() * 0.55, 40);
     m_p.restore();
     m_p.setFont(font(4.8, false));
     m_p.setPen(QColor(235, 238, 245, 215));
     double y = body.top() + 8.0;
     for (const QString& line : lines) {
-        m_p.drawText(QRectF(body.left() + 6, y, body.width() - 12, 6.5), Qt::AlignLeft | Qt::AlignVCenter, line);
+        m_p.drawText(QRectF(body.left() + 6, y, body.width() - 12, 6.5),
+            Qt::AlignLeft | Qt::AlignVCenter, line);
         y += 6.6;
     }
 }
@@ -511,7 +522,8 @@ void PartPainter::terminalBlock(const QRectF& base, int poles)
         const QPointF c(body.left() + body.width() * 0.42, body.top() + pitch * (i + 0.5));
         const double hole = pitch * 0.38;
         m_p.setBrush(QColor(12, 60, 26));
-        m_p.drawRect(QRectF(c - QPointF(hole + 1.2, hole + 1.2), QSizeF(2 * hole + 2.4, 2 * hole + 2.4)));
+        m_p.drawRect(
+            QRectF(c - QPointF(hole + 1.2, hole + 1.2), QSizeF(2 * hole + 2.4, 2 * hole + 2.4)));
         screw(c, hole);
         m_p.setBrush(QColor(10, 40, 18));
         m_p.drawRect(QRectF(body.right() - 6.5, c.y() - pitch * 0.28, 4.5, pitch * 0.56));
@@ -608,8 +620,9 @@ void PartPainter::buzzer(QPointF base, double radius)
     m_p.drawEllipse(centre, radius * 0.2, radius * 0.2);
     m_p.setFont(font(6.5, true));
     m_p.setPen(QColor(170, 170, 170, 160));
-    m_p.drawText(QRectF(centre.x() - radius * 0.75, centre.y() - radius * 0.8, radius * 0.6, radius * 0.6),
-                 Qt::AlignCenter, QStringLiteral("+"));
+    m_p.drawText(
+        QRectF(centre.x() - radius * 0.75, centre.y() - radius * 0.8, radius * 0.6, radius * 0.6),
+        Qt::AlignCenter, QStringLiteral("+"));
     glint(m_p, centre - QPointF(radius * 0.4, radius * 0.45), radius * 0.5, 45);
 }
 

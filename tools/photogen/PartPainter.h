@@ -15,7 +15,8 @@ class QColor;
 // Every part casts its own soft shadow before its body is painted. Tall parts lean away from
 // the camera axis (perspective of a lens at finite distance), which shows a little of their
 // sides and is much of what makes the picture read as a photograph.
-class PartPainter {
+class PartPainter
+{
 public:
     PartPainter(QPainter& painter, QPointF cameraAxis);
 

@@ -12,115 +12,118 @@
 namespace raster {
 namespace {
 
-using Channels = std::array<std::int64_t, 4>;
+    using Channels = std::array<std::int64_t, 4>;
 
-Channels split(QRgb p)
-{
-    return {qAlpha(p), qRed(p), qGreen(p), qBlue(p)};
-}
-
-// One box pass over a line of pixels with edge extension.
-void boxLine(std::vector<QRgb>& line, int radius)
-{
-    const int n = static_cast<int>(line.size());
-    std::vector<Channels> prefix(n + 1, Channels{});
-    for (int i = 0; i < n; ++i) {
-        const Channels c = split(line[i]);
-        for (int k = 0; k < 4; ++k)
-            prefix[i + 1][k] = prefix[i][k] + c[k];
+    Channels split(QRgb p)
+    {
+        return {qAlpha(p), qRed(p), qGreen(p), qBlue(p)};
     }
-    const Channels first = split(line.front());
-    const Channels last = split(line.back());
-    const std::int64_t window = 2 * radius + 1;
-    for (int i = 0; i < n; ++i) {
-        const int lo = i - radius;
-        const int hi = i + radius + 1;
-        const int loClamped = std::max(lo, 0);
-        const int hiClamped = std::min(hi, n);
-        std::array<int, 4> out{};
-        for (int k = 0; k < 4; ++k) {
-            std::int64_t sum = prefix[hiClamped][k] - prefix[loClamped][k];
-            sum += (loClamped - lo) * first[k] + (hi - hiClamped) * last[k];
-            out[k] = static_cast<int>((sum + window / 2) / window);
+
+    // One box pass over a line of pixels with edge extension.
+    void boxLine(std::vector<QRgb>& line, int radius)
+    {
+        const int n = static_cast<int>(line.size());
+        std::vector<Channels> prefix(n + 1, Channels {});
+        for (int i = 0; i < n; ++i) {
+            const Channels c = split(line[i]);
+            for (int k = 0; k < 4; ++k)
+                prefix[i + 1][k] = prefix[i][k] + c[k];
         }
-        line[i] = qRgba(out[1], out[2], out[3], out[0]);
+        const Channels first = split(line.front());
+        const Channels last = split(line.back());
+        const std::int64_t window = 2 * radius + 1;
+        for (int i = 0; i < n; ++i) {
+            const int lo = i - radius;
+            const int hi = i + radius + 1;
+            const int loClamped = std::max(lo, 0);
+            const int hiClamped = std::min(hi, n);
+            std::array<int, 4> out {};
+            for (int k = 0; k < 4; ++k) {
+                std::int64_t sum = prefix[hiClamped][k] - prefix[loClamped][k];
+                sum += (loClamped - lo) * first[k] + (hi - hiClamped) * last[k];
+                out[k] = static_cast<int>((sum + window / 2) / window);
+            }
+            line[i] = qRgba(out[1], out[2], out[3], out[0]);
+        }
     }
-}
 
-void blurRows(QImage& image, int radius)
-{
-    std::vector<QRgb> line(image.width());
-    for (int y = 0; y < image.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        std::copy(row, row + image.width(), line.begin());
-        boxLine(line, radius);
-        std::copy(line.begin(), line.end(), row);
-    }
-}
-
-void blurColumns(QImage& image, int radius)
-{
-    std::vector<QRgb> line(image.height());
-    for (int x = 0; x < image.width(); ++x) {
-        for (int y = 0; y < image.height(); ++y)
-            line[y] = reinterpret_cast<const QRgb*>(image.constScanLine(y))[x];
-        boxLine(line, radius);
-        for (int y = 0; y < image.height(); ++y)
-            reinterpret_cast<QRgb*>(image.scanLine(y))[x] = line[y];
-    }
-}
-
-int clampByte(double v)
-{
-    return std::clamp(static_cast<int>(std::lround(v)), 0, 255);
-}
-
-// Scales the colour of a premultiplied pixel by per-channel factors, leaving alpha alone.
-QRgb scaled(QRgb p, double r, double g, double b)
-{
-    const int a = qAlpha(p);
-    return qRgba(std::min(clampByte(qRed(p) * r), a), std::min(clampByte(qGreen(p) * g), a),
-                 std::min(clampByte(qBlue(p) * b), a), a);
-}
-
-double smooth(double t)
-{
-    return t * t * (3.0 - 2.0 * t);
-}
-
-// Bilinear value noise over a lattice of random numbers in [-1, 1].
-class ValueNoise {
-public:
-    ValueNoise(Rng& rng, int width, int height, double cell)
-        : m_cell(cell), m_cols(static_cast<int>(width / cell) + 2),
-          m_rows(static_cast<int>(height / cell) + 2), m_values(m_cols * m_rows)
+    void blurRows(QImage& image, int radius)
     {
-        for (double& v : m_values)
-            v = rng.range(-1.0, 1.0);
+        std::vector<QRgb> line(image.width());
+        for (int y = 0; y < image.height(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+            std::copy(row, row + image.width(), line.begin());
+            boxLine(line, radius);
+            std::copy(line.begin(), line.end(), row);
+        }
     }
 
-    double at(double x, double y) const
+    void blurColumns(QImage& image, int radius)
     {
-        const double gx = x / m_cell;
-        const double gy = y / m_cell;
-        const int ix = static_cast<int>(gx);
-        const int iy = static_cast<int>(gy);
-        const double fx = smooth(gx - ix);
-        const double fy = smooth(gy - iy);
-        const double top = lerp(value(ix, iy), value(ix + 1, iy), fx);
-        const double bottom = lerp(value(ix, iy + 1), value(ix + 1, iy + 1), fx);
-        return lerp(top, bottom, fy);
+        std::vector<QRgb> line(image.height());
+        for (int x = 0; x < image.width(); ++x) {
+            for (int y = 0; y < image.height(); ++y)
+                line[y] = reinterpret_cast<const QRgb*>(image.constScanLine(y))[x];
+            boxLine(line, radius);
+            for (int y = 0; y < image.height(); ++y)
+                reinterpret_cast<QRgb*>(image.scanLine(y))[x] = line[y];
+        }
     }
 
-private:
-    static double lerp(double a, double b, double t) { return a + (b - a) * t; }
-    double value(int x, int y) const { return m_values[y * m_cols + x]; }
+    int clampByte(double v)
+    {
+        return std::clamp(static_cast<int>(std::lround(v)), 0, 255);
+    }
 
-    double m_cell;
-    int m_cols;
-    int m_rows;
-    std::vector<double> m_values;
-};
+    // Scales the colour of a premultiplied pixel by per-channel factors, leaving alpha alone.
+    QRgb scaled(QRgb p, double r, double g, double b)
+    {
+        const int a = qAlpha(p);
+        return qRgba(std::min(clampByte(qRed(p) * r), a), std::min(clampByte(qGreen(p) * g), a),
+            std::min(clampByte(qBlue(p) * b), a), a);
+    }
+
+    double smooth(double t)
+    {
+        return t * t * (3.0 - 2.0 * t);
+    }
+
+    // Bilinear value noise over a lattice of random numbers in [-1, 1].
+    class ValueNoise
+    {
+    public:
+        ValueNoise(Rng& rng, int width, int height, double cell)
+            : m_cell(cell),
+              m_cols(static_cast<int>(width / cell) + 2),
+              m_rows(static_cast<int>(height / cell) + 2),
+              m_values(m_cols * m_rows)
+        {
+            for (double& v : m_values)
+                v = rng.range(-1.0, 1.0);
+        }
+
+        double at(double x, double y) const
+        {
+            const double gx = x / m_cell;
+            const double gy = y / m_cell;
+            const int ix = static_cast<int>(gx);
+            const int iy = static_cast<int>(gy);
+            const double fx = smooth(gx - ix);
+            const double fy = smooth(gy - iy);
+            const double top = lerp(value(ix, iy), value(ix + 1, iy), fx);
+            const double bottom = lerp(value(ix, iy + 1), value(ix + 1, iy + 1), fx);
+            return lerp(top, bottom, fy);
+        }
+
+    private:
+        static double lerp(double a, double b, double t) { return a + (b - a) * t; }
+        double value(int x, int y) const { return m_values[y * m_cols + x]; }
+
+        double m_cell;
+        int m_cols;
+        int m_rows;
+        std::vector<double> m_values;
+    };
 
 } // namespace
 
@@ -144,16 +147,17 @@ void soften(QImage& image, double amount)
         for (int x = 0; x < image.width(); ++x) {
             const auto mix = [&](int a, int b) { return clampByte(a + (b - a) * amount); };
             row[x] = qRgba(mix(qRed(row[x]), qRed(soft[x])), mix(qGreen(row[x]), qGreen(soft[x])),
-                           mix(qBlue(row[x]), qBlue(soft[x])), mix(qAlpha(row[x]), qAlpha(soft[x])));
+                mix(qBlue(row[x]), qBlue(soft[x])), mix(qAlpha(row[x]), qAlpha(soft[x])));
         }
     }
 }
 
-void softShadow(QPainter& painter, const QPainterPath& shape, QPointF offset, int radius,
-                double opacity)
+void softShadow(
+    QPainter& painter, const QPainterPath& shape, QPointF offset, int radius, double opacity)
 {
     const int margin = 3 * radius + 2;
-    const QRect box = shape.boundingRect().toAlignedRect().adjusted(-margin, -margin, margin, margin);
+    const QRect box
+        = shape.boundingRect().toAlignedRect().adjusted(-margin, -margin, margin, margin);
     QImage mask(box.size(), QImage::Format_ARGB32_Premultiplied);
     mask.fill(Qt::transparent);
     {

@@ -18,8 +18,8 @@ void blur(QImage& image, int radius, int passes = 3);
 void soften(QImage& image, double amount);
 
 // Blurred dark silhouette of `shape`, drawn at `offset` beneath whatever is painted next.
-void softShadow(QPainter& painter, const QPainterPath& shape, QPointF offset, int radius,
-                double opacity);
+void softShadow(
+    QPainter& painter, const QPainterPath& shape, QPointF offset, int radius, double opacity);
 
 // Low-frequency blotches (value noise) that modulate brightness by up to +-amount.
 void mottle(QImage& image, Rng& rng, double cellSize, double amount);

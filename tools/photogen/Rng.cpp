@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-Rng::Rng(std::uint64_t seed) : m_state(seed) {}
+Rng::Rng(std::uint64_t seed) : m_state(seed) { }
 
 std::uint64_t Rng::next()
 {

@@ -23,8 +23,8 @@ void writePhoto(const QString& path)
     int quality = 0;
     const QByteArray data = jpeg::encodeNear(photo.render(), kPhotoTargetBytes, &quality);
     jpeg::save(data, path);
-    std::printf("%s: %lld bytes, quality %d\n", qPrintable(path), static_cast<long long>(data.size()),
-                quality);
+    std::printf("%s: %lld bytes, quality %d\n", qPrintable(path),
+        static_cast<long long>(data.size()), quality);
 }
 
 void writeIcon(const QString& path)
