@@ -15,31 +15,6 @@ constexpr int ScreenHeight = 1024;
 constexpr const char* HelpCaption = "Instructions for Settings utility";
 constexpr const char* ConnectCaption = "Connecting The Watchdog";
 
-struct WindowGeometry
-{
-    int x = 0, y = 0, width = 0, height = 0;
-};
-
-WindowGeometry GeometryOf(const QString& window)
-{
-    WindowGeometry geometry;
-    for (const QString& line : Xdotool({"getwindowgeometry", "--shell", window}).split('\n')) {
-        const QStringList pair = line.split('=');
-        if (pair.size() != 2)
-            continue;
-        const int value = pair[1].toInt();
-        if (pair[0] == "X")
-            geometry.x = value;
-        else if (pair[0] == "Y")
-            geometry.y = value;
-        else if (pair[0] == "WIDTH")
-            geometry.width = value;
-        else if (pair[0] == "HEIGHT")
-            geometry.height = value;
-    }
-    return geometry;
-}
-
 bool Near(QRgb a, QRgb b, int tolerance)
 {
     return std::abs(qRed(a) - qRed(b)) <= tolerance && std::abs(qGreen(a) - qGreen(b)) <= tolerance
@@ -87,12 +62,6 @@ protected:
         const WindowGeometry popup = GeometryOf(WindowId(ConnectCaption));
         Click(popup.x + popup.width - 64 + 29, popup.y + popup.height - 44 + 12); // Done
         ASSERT_TRUE(WaitFor([] { return !WindowShown(ConnectCaption); }));
-    }
-    static QString WindowId(const char* caption)
-    {
-        return Xdotool({"search", "--onlyvisible", "--name", QStringLiteral("^%1$").arg(caption)})
-            .split('\n')
-            .value(0);
     }
     // Where a spot of the photograph is on the screen, once the window is up.
     QPoint OnPhotograph(int x, int y)

@@ -33,6 +33,34 @@ bool WindowShown(const QString& title)
     return process.exitCode() == 0 && !process.readAllStandardOutput().trimmed().isEmpty();
 }
 
+QString WindowId(const QString& title)
+{
+    return Xdotool(
+        {"search", "--onlyvisible", "--name", "^" + QRegularExpression::escape(title) + "$"})
+        .split('\n')
+        .value(0);
+}
+
+WindowGeometry GeometryOf(const QString& windowId)
+{
+    WindowGeometry geometry;
+    for (const QString& line : Xdotool({"getwindowgeometry", "--shell", windowId}).split('\n')) {
+        const QStringList pair = line.split('=');
+        if (pair.size() != 2)
+            continue;
+        const int value = pair[1].toInt();
+        if (pair[0] == "X")
+            geometry.x = value;
+        else if (pair[0] == "Y")
+            geometry.y = value;
+        else if (pair[0] == "WIDTH")
+            geometry.width = value;
+        else if (pair[0] == "HEIGHT")
+            geometry.height = value;
+    }
+    return geometry;
+}
+
 void CloseWindow(const QString& windowId)
 {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();

@@ -13,6 +13,14 @@ namespace XTesting {
 QString Xdotool(const QStringList& arguments, int timeoutMs = 10000);
 // True while a visible window of that exact title exists.
 bool WindowShown(const QString& title);
+// The X window id of the first visible window of that exact title, or empty.
+QString WindowId(const QString& title);
+// A window's place and size on the screen, as the X server has them.
+struct WindowGeometry
+{
+    int x = 0, y = 0, width = 0, height = 0;
+};
+WindowGeometry GeometryOf(const QString& windowId);
 // Asks a window to close as a window manager's close button does (WM_DELETE_WINDOW).
 void CloseWindow(const QString& windowId);
 // Moves the real pointer there; Click then presses and releases the left button.

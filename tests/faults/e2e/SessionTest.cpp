@@ -23,43 +23,15 @@ constexpr const char* EnableCaption = "Relay Enabling";
 constexpr int FileMenuX = 18;
 constexpr int HelpMenuX = 106;
 
-struct WindowGeometry
+WindowGeometry GeometryOfWindow(const char* caption)
 {
-    int x = 0, y = 0, width = 0, height = 0;
-};
-
-QString WindowId(const char* caption)
-{
-    return Xdotool({"search", "--onlyvisible", "--name", QStringLiteral("^%1$").arg(caption)})
-        .split('\n')
-        .value(0);
-}
-
-WindowGeometry GeometryOf(const char* caption)
-{
-    WindowGeometry geometry;
-    const QString window = WindowId(caption);
-    for (const QString& line : Xdotool({"getwindowgeometry", "--shell", window}).split('\n')) {
-        const QStringList pair = line.split('=');
-        if (pair.size() != 2)
-            continue;
-        const int value = pair[1].toInt();
-        if (pair[0] == "X")
-            geometry.x = value;
-        else if (pair[0] == "Y")
-            geometry.y = value;
-        else if (pair[0] == "WIDTH")
-            geometry.width = value;
-        else if (pair[0] == "HEIGHT")
-            geometry.height = value;
-    }
-    return geometry;
+    return GeometryOf(WindowId(QString::fromLatin1(caption)));
 }
 
 // Clicks a popup's Next button: 58 x 25, centred, 44 pixels above the bottom.
 void ClickNext(const char* caption)
 {
-    const WindowGeometry popup = GeometryOf(caption);
+    const WindowGeometry popup = GeometryOfWindow(caption);
     Click(popup.x + (popup.width - 58) / 2 + 29, popup.y + popup.height - 44 + 12);
 }
 
@@ -104,7 +76,7 @@ protected:
     // Start in the help window opens the first popup; Next walks to the second and back.
     void RunTheTourAcrossBothPopups()
     {
-        const WindowGeometry help = GeometryOf(HelpCaption);
+        const WindowGeometry help = GeometryOfWindow(HelpCaption);
         Click(help.x + help.width / 2, help.y + help.height - 8 - 12); // Start
         ASSERT_TRUE(WaitFor([] { return WindowShown(ConnectCaption); }));
         ClickNext(ConnectCaption);
