@@ -30,9 +30,15 @@ timeout 30 xdotool search --sync --onlyvisible --name '^Setup$' >/dev/null
 sleep 2
 import -window root "$shot"
 echo "Screenshot of the running program saved to $shot"
-xdotool key alt+f e
-if ! timeout 10 sh -c "while kill -0 $program_pid 2>/dev/null; do sleep 0.1; done"; then
-    kill "$program_pid"
-fi
+# File, then Exit where the menu drops down (the help window has the keyboard, so no keys).
+for _ in 1 2 3; do
+    xdotool mousemove 20 9 click 1
+    sleep 0.5
+    xdotool mousemove 30 30 click 1
+    if timeout 3 sh -c "while kill -0 $program_pid 2>/dev/null; do sleep 0.1; done"; then
+        break
+    fi
+done
+kill "$program_pid" 2>/dev/null || true
 wait "$program_pid" && status=0 || status=$?
 echo "The program ended with exit code $status"
