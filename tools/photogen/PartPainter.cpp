@@ -434,20 +434,32 @@ void PartPainter::electrolytic(QPointF base, double radius)
     glint(m_p, centre - QPointF(top * 0.35, top * 0.4), top * 0.45, 150);
 }
 
-void PartPainter::relay(const QRectF& base, const QStringList& lines)
+// A box standing up from the board: its shadow, its sides, its top with a lit face inset.
+// Returns the top's rectangle.
+QRectF PartPainter::raisedBox(const QRectF& base, const RaisedBoxStyle& style)
 {
-    shadow(roundedRect(base, 2.0), 14.0);
-    const QPointF up = lift(base.center(), 14.0);
-    extrude(roundedRect(base, 2.0), up, QColor(40, 80, 180));
+    shadow(roundedRect(base, style.radius), style.height);
+    const QPointF up = lift(base.center(), style.height);
+    extrude(roundedRect(base, style.radius), up, style.side);
     const QRectF body = base.translated(up);
     m_p.setPen(Qt::NoPen);
-    m_p.setBrush(QColor(22, 52, 140));
-    m_p.drawRoundedRect(body, 2.0, 2.0);
+    m_p.setBrush(style.top);
+    m_p.drawRoundedRect(body, style.radius, style.radius);
     QLinearGradient face(body.topLeft(), body.bottomRight());
-    face.setColorAt(0.0, QColor(64, 108, 214));
-    face.setColorAt(1.0, QColor(32, 70, 170));
+    face.setColorAt(0.0, style.faceLight);
+    face.setColorAt(1.0, style.faceDark);
     m_p.setBrush(face);
-    m_p.drawRoundedRect(body.adjusted(1.6, 1.6, -2.2, -2.2), 1.5, 1.5);
+    m_p.drawRoundedRect(
+        body.adjusted(style.faceInset, style.faceInset, -style.faceInsetFar, -style.faceInsetFar),
+        style.faceRadius, style.faceRadius);
+    return body;
+}
+
+void PartPainter::relay(const QRectF& base, const QStringList& lines)
+{
+    const QRectF body = raisedBox(base,
+        {2.0, 14.0, QColor(40, 80, 180), QColor(22, 52, 140), QColor(64, 108, 214),
+            QColor(32, 70, 170), 1.6, 2.2, 1.5});
     m_p.save();
     m_p.setClipRect(body);
     glint(m_p, body.topLeft() + QPointF(body.width() * 0.3, body.height() * 0.25),
@@ -505,18 +517,9 @@ void PartPainter::led(QPointF base, double radius)
 
 void PartPainter::terminalBlock(const QRectF& base, int poles)
 {
-    shadow(roundedRect(base, 1.0), 11.0);
-    const QPointF up = lift(base.center(), 11.0);
-    extrude(roundedRect(base, 1.0), up, QColor(40, 140, 70));
-    const QRectF body = base.translated(up);
-    m_p.setPen(Qt::NoPen);
-    m_p.setBrush(QColor(20, 110, 50));
-    m_p.drawRoundedRect(body, 1.0, 1.0);
-    QLinearGradient face(body.topLeft(), body.bottomRight());
-    face.setColorAt(0.0, QColor(70, 175, 95));
-    face.setColorAt(1.0, QColor(38, 130, 64));
-    m_p.setBrush(face);
-    m_p.drawRoundedRect(body.adjusted(1.4, 1.4, -2.0, -2.0), 1.0, 1.0);
+    const QRectF body = raisedBox(base,
+        {1.0, 11.0, QColor(40, 140, 70), QColor(20, 110, 50), QColor(70, 175, 95),
+            QColor(38, 130, 64), 1.4, 2.0, 1.0});
     const double pitch = body.height() / poles;
     for (int i = 0; i < poles; ++i) {
         const QPointF c(body.left() + body.width() * 0.42, body.top() + pitch * (i + 0.5));

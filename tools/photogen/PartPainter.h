@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QPointF>
 #include <QRectF>
@@ -8,8 +9,6 @@
 
 class QPainter;
 class QPainterPath;
-
-class QColor;
 
 // Draws the individual components of the card as seen from above, lit from the upper left.
 // Every part casts its own soft shadow before its body is painted. Tall parts lean away from
@@ -46,6 +45,13 @@ public:
     void tantalum(QPointF centre);
 
 private:
+    struct RaisedBoxStyle
+    {
+        double radius, height;
+        QColor side, top, faceLight, faceDark;
+        double faceInset, faceInsetFar, faceRadius;
+    };
+    QRectF raisedBox(const QRectF& base, const RaisedBoxStyle& style);
     void shadow(const QPainterPath& shape, double height);
     QPointF lift(QPointF at, double height) const;
     void extrude(const QPainterPath& base, QPointF offset, const QColor& side);
